@@ -1,0 +1,42 @@
+# Test helpers shared by every subsystem's tests/ folder.
+#
+#   vantrel_add_native_test(name SOURCES ... LIBS ...)
+#       A GoogleTest executable for the Linux build (sanitizers on); each case
+#       becomes its own CTest test.
+#   vantrel_add_wine_test(name SOURCES ... LIBS ... [TIMEOUT s])
+#       A GoogleTest executable for the Windows build, run under Wine as one
+#       CTest test (one Wine process per executable keeps the run fast).
+#       Executables land in ${CMAKE_BINARY_DIR}/bin beside Vantrel.scr and
+#       Vantrel.dll, so a test finds the programs in its own folder.
+
+include(GoogleTest)
+
+function(vantrel_add_native_test name)
+  if(WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(${name} PRIVATE
+    VANTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS native)
+endfunction()
+
+function(vantrel_add_wine_test name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS wine)
+endfunction()

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Wine and display environment for running the Windows programs here.
+# Source it, then call vantrel_wine_prefix, vantrel_display and, at the end,
+# vantrel_cleanup (which stops only what these functions started).
+#
+#   VANTREL_WINEPREFIX  the prefix (default ~/.cache/vantrel/wine); give each
+#                       concurrent test run its own, since window titles are
+#                       looked up across the whole Wine session.
+
+export WINEPREFIX="${VANTREL_WINEPREFIX:-${HOME}/.cache/vantrel/wine}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+VANTREL_STARTED_XVFB=""
+
+# Creates the prefix once; later runs reuse it.
+vantrel_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
+
+# Uses $DISPLAY when an X server answers there, otherwise starts Xvfb.
+vantrel_display() {
+  local geometry="${1:-1024x768x24}"
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    return 0
+  fi
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp +extension GLX >/dev/null 2>&1 &
+    VANTREL_STARTED_XVFB=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$VANTREL_STARTED_XVFB" 2>/dev/null || true
+    VANTREL_STARTED_XVFB=""
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+# A home whose ALSA default is a null device, so MCI and PlaySound find a
+# wave output without real sound hardware. Only for tests and headless runs.
+vantrel_null_sound_home() {
+  local home="$1"
+  mkdir -p "$home"
+  printf 'pcm.!default { type null }\n' > "$home/.asoundrc"
+  export HOME="$home"
+}
+
+# Starts a persistent server and the desktop process outside any captured
+# output.
+# NOTE: Wine's system processes (explorer, services) inherit the stdout of the
+# first program that needs them; inside ctest they would hold its pipe open
+# and every test would wait for its timeout.
+vantrel_wine_session() {
+  wineserver -p
+  wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
+}
+
+vantrel_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$VANTREL_STARTED_XVFB" ]; then
+    kill "$VANTREL_STARTED_XVFB" 2>/dev/null || true
+    wait "$VANTREL_STARTED_XVFB" 2>/dev/null || true
+    VANTREL_STARTED_XVFB=""
+  fi
+}
