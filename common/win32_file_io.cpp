@@ -1,0 +1,56 @@
+#include "common/file_io.h"
+
+#include <windows.h>
+
+namespace vantrel {
+
+ReadResult readWholeFile(const std::string& path, std::string& out) {
+  // NOTE: shared read and write, as the profile functions open the file; a
+  // file locked without sharing fails here and reads as missing.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::Missing
+                                                                           : ReadResult::Failed;
+  }
+  std::string data;
+  char buf[4096];
+  bool ok = true;
+  for (;;) {
+    DWORD n = 0;
+    if (!ReadFile(file, buf, sizeof buf, &n, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (n == 0) break;
+    data.append(buf, n);
+  }
+  CloseHandle(file);
+  if (!ok) return ReadResult::Failed;
+  out.swap(data);
+  return ReadResult::Ok;
+}
+
+bool replaceWholeFile(const std::string& path, const std::string& contents) {
+  const std::string temp = path + ".new";
+  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < contents.size()) {
+    DWORD n = 0;
+    DWORD chunk = static_cast<DWORD>(contents.size() - done > 0x100000 ? 0x100000 : contents.size() - done);
+    ok = WriteFile(file, contents.data() + done, chunk, &n, nullptr) && n == chunk;
+    done += n;
+  }
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temp.c_str());
+  return ok;
+}
+
+}  // namespace vantrel
