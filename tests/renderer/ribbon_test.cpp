@@ -1,0 +1,222 @@
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "renderer/glow_accumulator.h"
+#include "renderer/knot_ribbon.h"
+#include "renderer/ribbon_band.h"
+
+namespace vantrel {
+namespace {
+
+TEST(KnotRibbon, PulseIsLargestAtStartAndStaysInRange) {
+  EXPECT_FLOAT_EQ(ribbonPulse(0.0), 2.1f);
+  for (double phi = 0.0; phi < 7.0; phi += 0.0005) {
+    const float p = ribbonPulse(phi);
+    ASSERT_GE(p, 1.1f - 1e-6f);
+    ASSERT_LE(p, 2.1f + 1e-6f);
+  }
+}
+
+TEST(KnotRibbon, PhaseIsElapsedTimesFloatRate) {
+  EXPECT_EQ(ribbonPhase(0.0f, 10.0f), 0.0);
+  const float rate = static_cast<float>(10.0 * 6.283185307179586 / 16384.0);
+  EXPECT_DOUBLE_EQ(ribbonPhase(100.0f, 10.0f), 100.0 * rate);
+  EXPECT_NEAR(ribbonPhase(1.0f, 10.0f), 0.0038350, 1e-7);
+}
+
+TEST(KnotRibbon, ShapeAtStartMatchesClosedForm) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  ribbon->computeShape(0.0f, 10.0f);
+  const RibbonPoint& p0 = ribbon->points[0];
+  // p = 2.1: radius 525, depth swing 2625; drift +200 in x.
+  EXPECT_FLOAT_EQ(p0.x, 725.0f);
+  EXPECT_FLOAT_EQ(p0.y, 0.0f);
+  EXPECT_FLOAT_EQ(p0.z, -425.0f);
+  EXPECT_FLOAT_EQ(p0.r, 0.1953125f);
+  EXPECT_FLOAT_EQ(p0.g, 0.0703125f);
+  EXPECT_FLOAT_EQ(p0.b, 0.1953125f);
+}
+
+TEST(KnotRibbon, DepthAndColourRangesOverTime) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  float minZ = 1e9f, maxZ = -1e9f;
+  for (float t : {0.0f, 3.0f, 77.0f, 400.0f, 1234.5f, 5000.0f}) {
+    for (float speed : {1.0f, 10.0f, 200.0f}) {
+      ribbon->computeShape(t, speed);
+      for (const RibbonPoint& p : ribbon->points) {
+        ASSERT_GE(p.z, -425.001f);
+        ASSERT_LE(p.z, 4825.001f);
+        ASSERT_GE(p.r, -0.1796875f - 1e-6f);
+        ASSERT_LE(p.r, 0.3203125f + 1e-6f);
+        for (float c : {p.g, p.b}) {
+          ASSERT_GE(c, -0.0546875f - 1e-6f);
+          ASSERT_LE(c, 0.1953125f + 1e-6f);
+        }
+        minZ = std::fmin(minZ, p.z);
+        maxZ = std::fmax(maxZ, p.z);
+      }
+    }
+  }
+  EXPECT_LT(minZ, 0.0f);  // part of the ribbon passes behind the viewer
+  EXPECT_GT(maxZ, 4000.0f);
+}
+
+TEST(KnotRibbon, ShapeDependsOnElapsedTimesSpeedAndIsOpen) {
+  auto a = std::make_unique<KnotRibbon>();
+  auto b = std::make_unique<KnotRibbon>();
+  a->computeShape(300.0f, 10.0f);
+  b->computeShape(600.0f, 5.0f);  // the same phase, exactly
+  for (int i = 0; i < KnotRibbon::kPointCount; i += 97) {
+    EXPECT_EQ(a->points[i].x, b->points[i].x);
+    EXPECT_EQ(a->points[i].z, b->points[i].z);
+  }
+  b->computeShape(300.0f, 11.0f);  // a speed change jumps to another shape
+  EXPECT_GT(std::fabs(a->points[100].x - b->points[100].x), 1.0f);
+  // The twist leaves the two ends of the loop far apart.
+  const RibbonPoint& first = a->points[0];
+  const RibbonPoint& last = a->points[KnotRibbon::kPointCount - 1];
+  EXPECT_GT(std::hypot(first.x - last.x, first.y - last.y), 100.0f);
+}
+
+struct GlowPassSeen {
+  int calls = 0;
+  float r0 = 0.0f;
+  float z0 = 0.0f;
+};
+
+TEST(KnotRibbon, UpdateDimsThenGlowsThenReshapes) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  ribbon->computeShape(50.0f, 10.0f);
+  const RibbonPoint before = ribbon->points[0];
+  GlowPassSeen seen;
+  ribbon->update(
+      80.0f, 10.0f,
+      [](const KnotRibbon& r, void* context) {
+        auto* s = static_cast<GlowPassSeen*>(context);
+        s->calls += 1;
+        s->r0 = r.points[0].r;
+        s->z0 = r.points[0].z;
+      },
+      &seen);
+  EXPECT_EQ(seen.calls, 1);
+  EXPECT_EQ(seen.r0, before.r * 0.5f);  // halved colours
+  EXPECT_EQ(seen.z0, before.z);         // previous frame's positions
+  auto expected = std::make_unique<KnotRibbon>();
+  expected->computeShape(80.0f, 10.0f);
+  EXPECT_EQ(ribbon->points[0].z, expected->points[0].z);
+  EXPECT_EQ(ribbon->points[0].r, expected->points[0].r);
+}
+
+TEST(RibbonBand, SideVectorHasHalfWidthOfDepth) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  RibbonPoint* p = ribbon->points;
+  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+    p[i].x = static_cast<float>(i);  // one world unit per point along x
+    p[i].z = 1024.0f;
+  }
+  computeBandGeometry(*ribbon, 1024, 768);
+  EXPECT_FLOAT_EQ(p[5].sx, 512.0f + 5.0f);
+  EXPECT_FLOAT_EQ(p[5].sy, 384.0f);
+  // A 1-pixel step scaled to 9000 / z pixels along the curve.
+  EXPECT_FLOAT_EQ(p[5].nx, 9000.0f / 1024.0f);
+  EXPECT_FLOAT_EQ(p[5].ny, 0.0f);
+  EXPECT_FLOAT_EQ(p[0].nx, 9000.0f / 1024.0f);  // point 0 looks at point 1
+  const BandVertex left = bandEdge(p[5], -1);
+  const BandVertex right = bandEdge(p[5], +1);
+  EXPECT_FLOAT_EQ(left.y, 384.0f + 9000.0f / 1024.0f);
+  EXPECT_FLOAT_EQ(right.y, 384.0f - 9000.0f / 1024.0f);
+  EXPECT_FLOAT_EQ(left.x, p[5].sx);
+}
+
+TEST(RibbonBand, DepthRulesAndZeroStep) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  RibbonPoint* p = ribbon->points;
+  for (int i = 0; i < KnotRibbon::kPointCount; ++i) p[i].z = 500.0f;
+  p[10].z = 0.05f;  // projected, but left out of the band
+  p[20].z = -3.0f;  // behind the viewer: not projected at all
+  p[20].sx = 77.0f;
+  p[21].nx = 5.0f;
+  p[21].ny = 6.0f;
+  computeBandGeometry(*ribbon, 1024, 768);
+  EXPECT_EQ(p[20].sx, 77.0f);
+  EXPECT_EQ(p[21].nx, 5.0f);  // kept: its neighbour is behind the viewer
+  EXPECT_EQ(p[21].ny, 6.0f);
+  EXPECT_EQ(p[30].nx, 0.0f);  // points on one spot: no width, no NaN
+  EXPECT_EQ(p[30].ny, 0.0f);
+
+  EXPECT_TRUE(bandVertexEmitted(*ribbon, 9));
+  EXPECT_FALSE(bandVertexEmitted(*ribbon, 10));
+  EXPECT_FALSE(bandVertexEmitted(*ribbon, 11));  // neighbour at z 0.05
+  EXPECT_TRUE(bandVertexEmitted(*ribbon, 12));   // the strip restarts
+  p[1].z = 0.1f;
+  EXPECT_FALSE(bandVertexEmitted(*ribbon, 0));   // point 0 looks at point 1
+}
+
+void placeAll(KnotRibbon& ribbon, float x, float y, float z) {
+  for (RibbonPoint& p : ribbon.points) {
+    p.x = x;
+    p.y = y;
+    p.z = z;
+    p.r = 0.1f;
+    p.g = 0.05f;
+    p.b = 0.0f;
+  }
+}
+
+TEST(Glows, FarRibbonGivesNoGlow) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  placeAll(*ribbon, -10.0f, -10.0f, 384.5f);
+  GlowDisc glows[kGlowQuadrants];
+  computeGlows(*ribbon, 1024, 768, glows);
+  for (const GlowDisc& g : glows) EXPECT_FALSE(g.lit);
+  placeAll(*ribbon, -10.0f, -10.0f, 0.0005f);  // too near to divide by
+  computeGlows(*ribbon, 1024, 768, glows);
+  for (const GlowDisc& g : glows) EXPECT_FALSE(g.lit);
+}
+
+TEST(Glows, QuadrantCentreRadiusAndColour) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  placeAll(*ribbon, -50.0f, -25.0f, 200.0f);  // lower left of the centre
+  ribbon->points[0].x = 50.0f;  // one point in the upper right
+  ribbon->points[0].y = 25.0f;
+  GlowDisc glows[kGlowQuadrants];
+  computeGlows(*ribbon, 1024, 768, glows);
+  ASSERT_TRUE(glows[0].lit);
+  EXPECT_FALSE(glows[1].lit);
+  ASSERT_TRUE(glows[2].lit);
+  EXPECT_FALSE(glows[3].lit);
+  EXPECT_NEAR(glows[0].centerX, 512.0f - 256.0f, 0.01f);
+  EXPECT_NEAR(glows[0].centerY, 384.0f - 128.0f, 0.01f);
+  EXPECT_FLOAT_EQ(glows[0].radius, 768.0f - 100.0f);
+  EXPECT_NEAR(glows[0].r, 2559 * 0.1f / 32.0f, 5e-3f);  // left to GL to clamp
+  EXPECT_FLOAT_EQ(glows[2].g, 0.05f / 32.0f);
+  EXPECT_FLOAT_EQ(glows[2].centerX, 512.0f + 256.0f);
+
+  // Behind the viewer the offsets mirror through the centre, and the
+  // radius is the same as in front.
+  placeAll(*ribbon, -50.0f, -25.0f, -200.0f);
+  computeGlows(*ribbon, 1024, 768, glows);
+  ASSERT_TRUE(glows[2].lit);
+  EXPECT_FALSE(glows[0].lit);
+  EXPECT_FLOAT_EQ(glows[2].radius, 668.0f);
+}
+
+TEST(Glows, FieldReachesJustBeyondTheWindow) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  // |px| limit is 512 + 288 = 800 pixels at W 1024.
+  placeAll(*ribbon, 100.0f, 0.0f, 128.0f);  // px = 800: inside
+  GlowDisc glows[kGlowQuadrants];
+  computeGlows(*ribbon, 1024, 768, glows);
+  EXPECT_TRUE(glows[2].lit);
+  placeAll(*ribbon, 100.5f, 0.0f, 128.0f);  // px = 804: outside
+  computeGlows(*ribbon, 1024, 768, glows);
+  EXPECT_FALSE(glows[2].lit);
+  placeAll(*ribbon, 0.0f, 84.0f, 128.0f);  // py = 672 = 384 + 288: inside
+  computeGlows(*ribbon, 1024, 768, glows);
+  EXPECT_TRUE(glows[2].lit);
+}
+
+}  // namespace
+}  // namespace vantrel
