@@ -3,7 +3,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows programs
 # and their tests under Wine on a virtual display. Installs what is missing.
 #
-#   VANTREL_TESTS=native|wine|all   which half to run (default all)
+#   VANTREL_TESTS=native|fuzz|wine|all   which part to run (default all)
+#   VANTREL_FUZZ_SECONDS=n          time each fuzz target runs (default 10)
 #   VANTREL_BUILD_ROOT=dir          build folders (default ./build)
 #   extra arguments go to both ctest runs, e.g. -R Ini
 set -euo pipefail
@@ -20,15 +21,9 @@ passed=0
 failed=0
 status=0
 
-# Runs ctest in a build folder and adds its counts to the totals.
-run_ctest() {
-  local dir="$1"; shift
-  local log="$dir/ctest.log"
-  set +e
-  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
-  local rc=${PIPESTATUS[0]}
-  set -e
-  local line
+# Adds the counts of a ctest log to the totals.
+count_ctest_log() {
+  local log="$1" line
   line=$(grep -E "tests passed, [0-9]+ tests failed out of [0-9]+" "$log" | tail -1 || true)
   if [ -n "$line" ]; then
     local f t
@@ -37,6 +32,17 @@ run_ctest() {
     passed=$((passed + t - f))
     failed=$((failed + f))
   fi
+}
+
+# Runs ctest in a build folder and adds its counts to the totals.
+run_ctest() {
+  local dir="$1"; shift
+  local log="$dir/ctest.log"
+  set +e
+  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  set -e
+  count_ctest_log "$log"
   [ "$rc" -eq 0 ] || status=1
 }
 
@@ -47,6 +53,16 @@ if [ "$WHICH" = all ] || [ "$WHICH" = native ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   run_ctest "$BUILD_ROOT/native" -j "$JOBS" "$@"
+fi
+
+if [ "$WHICH" = all ] || [ "$WHICH" = fuzz ]; then
+  echo "== fuzz targets (clang, libFuzzer, ASan + UBSan), ${VANTREL_FUZZ_SECONDS:-10}s each"
+  set +e
+  VANTREL_SKIP_DEPS=1 VANTREL_BUILD_ROOT="$BUILD_ROOT" \
+    bash "$ROOT/scripts/fuzz.sh" "${VANTREL_FUZZ_SECONDS:-10}"
+  [ $? -eq 0 ] || status=1
+  set -e
+  count_ctest_log "$BUILD_ROOT/fuzz/fuzz.log"
 fi
 
 if [ "$WHICH" = all ] || [ "$WHICH" = wine ]; then
