@@ -1,0 +1,114 @@
+// Renders one still picture of the star flight with the renderer's own
+// drawing code and writes it as a 24-bit BMP:
+//   vantrel_still <width> <height> <seed> <frames> <out.bmp>
+// The scene runs `frames` frames at a fixed step of 1/30 s in a hidden
+// window, so the picture depends only on the arguments.
+#include <windows.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "renderer/bmp_image.h"
+#include "renderer/gl_scene.h"
+#include "renderer/gl_trails.h"
+#include "renderer/scene.h"
+#include "renderer/star_pool.h"
+#include "renderer/wgl_context.h"
+
+namespace {
+
+const char kStillClass[] = "VantrelStill";
+
+bool parseInt(const char* text, long long low, long long high, long long& value) {
+  char* end = nullptr;
+  value = std::strtoll(text, &end, 10);
+  return end != text && *end == '\0' && value >= low && value <= high;
+}
+
+int fail(const char* what) {
+  std::fprintf(stderr, "vantrel_still: %s\n", what);
+  return 1;
+}
+
+bool writeFile(const char* path, const std::vector<std::uint8_t>& bytes) {
+  FILE* file = std::fopen(path, "wb");
+  if (file == nullptr) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long long width, height, seed, frames;
+  if (argc != 6 || !parseInt(argv[1], 1, 4096, width) ||
+      !parseInt(argv[2], 1, 4096, height) ||
+      !parseInt(argv[3], 0, 0xFFFFFFFFLL, seed) ||
+      !parseInt(argv[4], 1, 100000, frames)) {
+    std::fprintf(stderr,
+                 "usage: vantrel_still <width> <height> <seed> <frames> <out.bmp>\n");
+    return 2;
+  }
+
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_OWNDC;
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kStillClass;
+  if (!RegisterClassA(&windowClass)) return fail("cannot register the window class");
+  // Hidden: the picture is drawn into the off-screen copy and read from there.
+  HWND window = CreateWindowExA(0, kStillClass, "vantrel_still", WS_POPUP, 0, 0,
+                                static_cast<int>(width), static_cast<int>(height),
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (window == nullptr) return fail("cannot create the window");
+  HDC dc = GetDC(window);
+  if (!vantrel::setPixelFormatOn(dc)) return fail("no pixel format");
+  HGLRC context = vantrel::createCurrentContext(dc);
+  if (context == nullptr) return fail("no OpenGL context");
+
+  auto scene = std::make_unique<vantrel::Scene>();
+  scene->state.screenWidth = static_cast<int>(width);
+  scene->state.screenHeight = static_cast<int>(height);
+  scene->random.seed(static_cast<std::uint32_t>(seed));
+  scene->starPool = vantrel::createStarPool(scene->random);
+  if (scene->starPool == nullptr) return fail("out of memory");
+
+  vantrel::applyFixedState();
+  vantrel::applyPixelProjection(scene->state.screenWidth, scene->state.screenHeight);
+  glClear(GL_COLOR_BUFFER_BIT);
+  vantrel::TrailKeeper trails;
+  if (trails.start(scene->state.screenWidth, scene->state.screenHeight) ==
+      vantrel::TrailMode::None) {
+    return fail("cannot keep an off-screen picture");
+  }
+
+  int growthCounter = 0;
+  for (long long frame = 1; frame <= frames; ++frame) {
+    vantrel::stepStarGrowth(scene->state, growthCounter);
+    const float elapsed = static_cast<float>(frame) / 30.0f;
+    const float previous = static_cast<float>(frame - 1) / 30.0f;
+    trails.beginFrame();
+    vantrel::stepScene(*scene, elapsed, elapsed - previous);
+    vantrel::drawScene(*scene, elapsed);
+    trails.present(dc);
+  }
+
+  std::vector<std::uint8_t> rgb;
+  const bool read = trails.readPixels(0, 0, scene->state.screenWidth,
+                                      scene->state.screenHeight, rgb);
+  trails.release();
+  vantrel::destroyStarPool(scene->starPool);
+  wglMakeCurrent(nullptr, nullptr);
+  wglDeleteContext(context);
+  DestroyWindow(window);
+  if (!read) return fail("cannot read the picture back");
+  if (!writeFile(argv[5], vantrel::encodeBmp24(static_cast<int>(width),
+                                               static_cast<int>(height), rgb))) {
+    return fail("cannot write the BMP file");
+  }
+  return 0;
+}

@@ -1,0 +1,204 @@
+#include "renderer/win32_renderer.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "renderer/gl_scene.h"
+#include "renderer/scene_clock.h"
+#include "renderer/wgl_context.h"
+#include "renderer/win32_window.h"
+#include "renderer/window_size.h"
+
+namespace vantrel {
+
+namespace {
+
+HINSTANCE programInstance = nullptr;
+HWND window = nullptr;
+HDC deviceContext = nullptr;
+HGLRC renderingContext = nullptr;
+Scene scene;  // program lifetime, the ribbon included
+SceneClock sceneClock;
+TrailKeeper trails;
+int growthCounter = 0;
+PoolAllocator poolAllocator = nullptr;
+
+// Measuring aids, off unless the environment asks: VANTREL_BARE_FRAME=1
+// draws only the fade and swaps; VANTREL_FRAME_STATS=<file> receives the
+// frame count, wall seconds and process CPU seconds at exit.
+bool bareFrames = false;
+long long framesDrawn = 0;
+char statsPath[MAX_PATH] = "";
+
+void readMeasuringSwitches() {
+  char value[8] = "";
+  bareFrames = GetEnvironmentVariableA("VANTREL_BARE_FRAME", value,
+                                       sizeof(value)) > 0 &&
+               value[0] == '1';
+  if (GetEnvironmentVariableA("VANTREL_FRAME_STATS", statsPath,
+                              sizeof(statsPath)) >= sizeof(statsPath)) {
+    statsPath[0] = '\0';
+  }
+}
+
+double processCpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+    return 0.0;
+  const auto toSeconds = [](const FILETIME& t) {
+    ULARGE_INTEGER v;
+    v.LowPart = t.dwLowDateTime;
+    v.HighPart = t.dwHighDateTime;
+    return static_cast<double>(v.QuadPart) / 1e7;
+  };
+  return toSeconds(kernel) + toSeconds(user);
+}
+
+void writeFrameStats() {
+  if (statsPath[0] == '\0') return;
+  FILE* file = std::fopen(statsPath, "w");
+  if (file == nullptr) return;
+  std::fprintf(file, "frames %lld\nseconds %.3f\ncpu %.3f\n", framesDrawn,
+               static_cast<double>(sceneClock.elapsedSeconds()),
+               processCpuSeconds());
+  std::fclose(file);
+}
+
+void clearAndSwapTwice() {
+  glClear(GL_COLOR_BUFFER_BIT);
+  SwapBuffers(deviceContext);
+  glClear(GL_COLOR_BUFFER_BIT);
+  SwapBuffers(deviceContext);
+}
+
+int runMessageLoop() {
+  MSG message = {};
+  for (;;) {
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        quit = true;
+        break;
+      }
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (quit) break;
+    if (appActive() != 0) {
+      stepStarGrowth(scene.state, growthCounter);
+      runFrame();
+    } else {
+      WaitMessage();
+    }
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+RendererState& rendererState() { return scene.state; }
+Scene& rendererScene() { return scene; }
+TrailKeeper& trailKeeper() { return trails; }
+HWND mainWindow() { return window; }
+void setMainWindow(HWND w) { window = w; }
+bool openGlReady() { return renderingContext != nullptr; }
+void setStarPoolAllocator(PoolAllocator allocate) { poolAllocator = allocate; }
+
+int setupPixelFormat() { return setPixelFormatOn(deviceContext); }
+
+int initOpenGL() {
+  deviceContext = GetDC(window);
+  if (!setupPixelFormat()) return 0;
+  renderingContext = createCurrentContext(deviceContext);
+  if (renderingContext == nullptr) return 0;
+  applyFixedState();
+  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
+  // The clear colour is never set: both buffers start black.
+  clearAndSwapTwice();
+  glDrawBuffer(GL_BACK);
+  trails.start(scene.state.screenWidth, scene.state.screenHeight);
+  return 1;
+}
+
+int initRenderer() {
+  readMeasuringSwitches();
+  initOpenGL();  // without OpenGL the black window still runs and ends
+  scene.random.seed(GetTickCount());
+  scene.starPool = createStarPool(scene.random, poolAllocator);
+  if (scene.starPool == nullptr) return 0;
+  LARGE_INTEGER frequency, count;
+  if (!QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
+  if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
+  sceneClock.start(frequency.QuadPart, count.QuadPart, GetTickCount());
+  return 1;
+}
+
+void resetPixelProjection() {
+  if (renderingContext == nullptr) return;
+  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
+  trails.resize(scene.state.screenWidth, scene.state.screenHeight);
+  clearAndSwapTwice();
+}
+
+void runFrame() {
+  LARGE_INTEGER count;
+  if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
+  sceneClock.tick(count.QuadPart, GetTickCount());
+  runFrameAt(sceneClock.elapsedSeconds(), sceneClock.frameDelta());
+}
+
+void runFrameAt(float elapsedSeconds, float frameDelta) {
+  ++framesDrawn;
+  trails.beginFrame();
+  if (bareFrames) {
+    drawFade(scene.state);
+    trails.present(deviceContext);
+    return;
+  }
+  stepScene(scene, elapsedSeconds, frameDelta);
+  renderFrame(elapsedSeconds);
+}
+
+void renderFrame(float elapsedSeconds) {
+  drawScene(scene, elapsedSeconds);
+  trails.present(deviceContext);
+}
+
+void shutdownRenderer() {
+  destroyStarPool(scene.starPool);
+  scene.starPool = nullptr;
+  if (renderingContext != nullptr) {
+    trails.release();
+    wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(renderingContext);
+    renderingContext = nullptr;
+  }
+  // The display lists went with the context.
+  forgetDiscLists();
+}
+
+int runRenderer(HINSTANCE instance) {
+  programInstance = instance;
+  if (!registerRendererClass(instance)) return 0;
+  const WindowSize size = readWindowSize(kSettingsPath);
+  scene.state.screenWidth = size.width;
+  scene.state.screenHeight = size.height;
+  HWND created = createRendererWindow(instance, size.width, size.height);
+  if (created == nullptr) return 0;
+  setMainWindow(created);
+  ShowCursor(FALSE);
+  if (!initRenderer()) {
+    shutdownRenderer();
+    ShowCursor(TRUE);
+    return 0;
+  }
+  const int exitCode = runMessageLoop();
+  shutdownRenderer();
+  ShowCursor(TRUE);
+  writeFrameStats();
+  return exitCode;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,20 @@
+#pragma once
+// The renderer's one window: its class, creation and window procedure.
+// Platform header.
+#include <windows.h>
+
+namespace vantrel {
+
+// Registers "WINCLASS1"; false when the platform refuses.
+bool registerRendererClass(HINSTANCE instance);
+// Creates the borderless, visible window "Vantrel_VC" at (0,0); nullptr on
+// failure.
+HWND createRendererWindow(HINSTANCE instance, int width, int height);
+
+LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam);
+
+// The wParam of the last WM_ACTIVATEAPP: frames run only while non-zero.
+int appActive();
+
+}  // namespace vantrel
