@@ -1,0 +1,28 @@
+#include "host/controls/twips.h"
+
+#include <cmath>
+
+namespace vantrel::controls {
+
+int RoundHalfEven(double v) {
+  if (!(v == v)) return 0;
+  if (v > 2147483647.0) return 2147483647;
+  if (v < -2147483648.0) return -2147483647 - 1;
+  const double r = std::nearbyint(v);  // default rounding mode: to nearest, ties to even
+  return static_cast<int>(r);
+}
+
+int TwipsToPixels(double twips, double twipsPerPixel) {
+  if (!(twipsPerPixel > 0)) twipsPerPixel = 15;
+  int t = RoundHalfEven(twips);
+  if (t > 32767) t = 32767;
+  if (t < -32768) t = -32768;
+  return RoundHalfEven(t / twipsPerPixel);
+}
+
+int PixelsToTwips(int pixels, double twipsPerPixel) {
+  if (!(twipsPerPixel > 0)) twipsPerPixel = 15;
+  return RoundHalfEven(pixels * twipsPerPixel);
+}
+
+}  // namespace vantrel::controls
