@@ -32,6 +32,15 @@ ReadResult readWholeFile(const std::string& path, std::string& out) {
   return ReadResult::Ok;
 }
 
+bool canOpenForReading(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  struct stat st;
+  bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return regular;
+}
+
 bool replaceWholeFile(const std::string& path, const std::string& contents) {
   const std::string temp = path + ".new";
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

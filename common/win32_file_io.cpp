@@ -32,6 +32,16 @@ ReadResult readWholeFile(const std::string& path, std::string& out) {
   return ReadResult::Ok;
 }
 
+bool canOpenForReading(const std::string& path) {
+  // NOTE: readers share only reading, as a plain "open for input" does, so a
+  // file someone is writing counts as unreadable.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 bool replaceWholeFile(const std::string& path, const std::string& contents) {
   const std::string temp = path + ".new";
   HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -1,0 +1,16 @@
+// The folder the running program was started from, as the host names it:
+// no final "\" except for a drive root ("C:\").
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+// The folder of a module's full path ("C:\Saver\Vantrel.scr" -> "C:\Saver",
+// "C:\Vantrel.scr" -> "C:\").
+std::string folderOfModulePath(const std::string& modulePath);
+
+// The running program's own folder (Windows only).
+std::string ProgramFolder();
+
+}  // namespace vantrel

@@ -1,0 +1,23 @@
+// The narrow seam between the music unit and the Windows multimedia library:
+// exactly the four calls it makes, with their Win32 meaning.
+#pragma once
+
+#include <cstdint>
+
+namespace vantrel {
+
+class MusicPlatform {
+ public:
+  virtual ~MusicPlatform() = default;
+  // mciSendStringA(command, reply, replyLength, no callback window);
+  // reply may be null with length 0.
+  virtual std::uint32_t sendString(const char* command, char* reply, std::uint32_t replyLength) = 0;
+  // mciGetErrorStringA: true on success.
+  virtual bool errorString(std::uint32_t code, char* text, std::uint32_t textLength) = 0;
+  // PlaySoundA(name, no module, flags); name null stops wave sounds.
+  virtual bool playSound(const char* name, std::uint32_t flags) = 0;
+  // waveOutGetNumDevs.
+  virtual std::uint32_t waveOutDeviceCount() = 0;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,9 @@
+#include "host/settings_file.h"
+
+#include "host/forms/program_folder.h"
+
+namespace vantrel {
+
+void LoadBgmSettings() { loadBgmSettingsFrom(kSettingsPath, ProgramFolder()); }
+
+}  // namespace vantrel

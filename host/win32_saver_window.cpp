@@ -1,0 +1,141 @@
+#include "host/win32_saver_window.h"
+
+#include <windows.h>
+
+#include "host/bgm_settings.h"
+#include "host/forms/program_folder.h"
+#include "host/forms/win32_form_window.h"
+#include "host/music/vantrel_bgm.h"
+#include "host/music/win32_music_platform.h"
+#include "host/saver_watch.h"
+
+namespace vantrel {
+namespace {
+
+const UINT_PTR kTimerMp3 = 1;       // Timer1: MP3 keep-alive
+const UINT_PTR kTimerCd = 2;        // Timer2: CD keep-alive
+const UINT_PTR kTimerRenderer = 3;  // Timer3: renderer watch
+
+class SaverRun {
+ public:
+  explicit SaverRun(bool cursorHiddenByHost) : cursorHiddenByHost_(cursorHiddenByHost) {}
+  ~SaverRun() {
+    if (renderer_) CloseHandle(renderer_);
+  }
+
+  bool load() {
+    FormStyle style;
+    style.caption = L"Vantrel_Main";
+    FormEvents events;
+    events.load = [this] { onLoad(); };
+    events.timer = [this](UINT_PTR id) { onTimer(id); };
+    events.unload = [this] { onUnload(); };
+    return window_.load(style, events);
+  }
+
+ private:
+  void onLoad() {
+    window_.setTimer(kTimerMp3, 1000, false);
+    window_.setTimer(kTimerCd, 200, false);
+    window_.setTimer(kTimerRenderer, 500, true);
+    startRenderer();
+    startMusic();
+  }
+
+  // The renderer program, started with no arguments in a normal window.
+  void startRenderer() {
+    std::string program = ProgramFolder();
+    if (program.empty() || program.back() != '\\') program += '\\';
+    program += "Vantrel.dll";
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION pi = {};
+    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &si, &pi)) {
+      CloseHandle(pi.hThread);
+      renderer_ = pi.hProcess;
+    }
+    startTick_ = GetTickCount();
+  }
+
+  void startMusic() {
+    if (BGM_Kind == 1) {
+      CD_Open(mci_);
+      window_.enableTimer(kTimerCd, true);
+    } else if (BGM_Kind == 2) {
+      switch (musicFileTypeOf(BGM_File)) {
+        case MusicFileType::Wav:
+          WAV_PlayLoop(mci_, BGM_File);
+          break;
+        case MusicFileType::Mp3:
+          MP3_OpenPlay(mci_, BGM_File);
+          window_.enableTimer(kTimerMp3, true);
+          break;
+        case MusicFileType::None:
+          break;
+      }
+    }
+  }
+
+  void onTimer(UINT_PTR id) {
+    if (id == kTimerMp3) MP3_Watch(mci_);
+    if (id == kTimerCd) {
+      CD_Watch(mci_, BGM_Track);
+      window_.enableTimer(kTimerCd, CD_Watching != 0);
+    }
+    if (id == kTimerRenderer) watchRenderer();
+  }
+
+  void watchRenderer() {
+    bool found = FindWindowW(nullptr, L"Vantrel_VC") != nullptr;
+    bool running = renderer_ && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
+    long elapsed = static_cast<long>(GetTickCount() - startTick_);
+    if (watch_.shouldEnd(found, running, elapsed)) {
+      window_.enableTimer(kTimerRenderer, false);
+      window_.unload();
+    }
+  }
+
+  // Stops the music, gives the cursor back and ends the host, whatever the
+  // reason for the unload.
+  void onUnload() {
+    if (window_.timerEnabled(kTimerCd)) {
+      window_.enableTimer(kTimerCd, false);
+      CD_Close(mci_);
+    }
+    if (BGM_Kind == 2) {
+      MusicFileType type = musicFileTypeOf(BGM_File);
+      if (type == MusicFileType::Wav) WAV_Stop(mci_);
+      if (type == MusicFileType::Mp3) {
+        window_.enableTimer(kTimerMp3, false);
+        MP3_Close(mci_);
+      }
+    }
+    if (cursorHiddenByHost_) ShowCursor(TRUE);
+    ExitProcess(0);
+  }
+
+  bool cursorHiddenByHost_;
+  FormWindow window_;
+  Win32MusicPlatform mci_;
+  RendererWatch watch_;
+  HANDLE renderer_ = nullptr;
+  DWORD startTick_ = 0;
+};
+
+}  // namespace
+
+void runSaver(bool cursorHiddenByHost) {
+  SaverRun run(cursorHiddenByHost);
+  if (!run.load()) {
+    if (cursorHiddenByHost) ShowCursor(TRUE);
+    ExitProcess(0);
+  }
+  runMessageLoop();
+  ExitProcess(0);
+}
+
+}  // namespace vantrel
