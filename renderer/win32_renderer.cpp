@@ -29,7 +29,7 @@ PoolAllocator poolAllocator = nullptr;
 // draws only the fade and swaps; VANTREL_FRAME_STATS=<file> receives the
 // frame count, wall seconds and process CPU seconds at exit.
 bool bareFrames = false;
-long long framesDrawn = 0;
+long long frameCount = 0;
 char statsPath[MAX_PATH] = "";
 
 void readMeasuringSwitches() {
@@ -60,7 +60,7 @@ void writeFrameStats() {
   if (statsPath[0] == '\0') return;
   FILE* file = std::fopen(statsPath, "w");
   if (file == nullptr) return;
-  std::fprintf(file, "frames %lld\nseconds %.3f\ncpu %.3f\n", framesDrawn,
+  std::fprintf(file, "frames %lld\nseconds %.3f\ncpu %.3f\n", frameCount,
                static_cast<double>(sceneClock.elapsedSeconds()),
                processCpuSeconds());
   std::fclose(file);
@@ -72,6 +72,8 @@ void clearAndSwapTwice() {
   glClear(GL_COLOR_BUFFER_BIT);
   SwapBuffers(deviceContext);
 }
+
+}  // namespace
 
 int runMessageLoop() {
   MSG message = {};
@@ -96,7 +98,7 @@ int runMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-}  // namespace
+long long framesDrawn() { return frameCount; }
 
 RendererState& rendererState() { return scene.state; }
 Scene& rendererScene() { return scene; }
@@ -150,7 +152,7 @@ void runFrame() {
 }
 
 void runFrameAt(float elapsedSeconds, float frameDelta) {
-  ++framesDrawn;
+  ++frameCount;
   trails.beginFrame();
   if (bareFrames) {
     drawFade(scene.state);

@@ -36,6 +36,12 @@ bool openGlReady();
 // Lets tests make the star pool's allocation fail (nullptr: the default).
 void setStarPoolAllocator(PoolAllocator allocate);
 
+// Drains the queue and runs a frame per pass while the application is
+// active, waits otherwise; returns the quit request's exit code.
+int runMessageLoop();
+// Frames run since the program started.
+long long framesDrawn();
+
 // The whole program: window, set-up, message loop, end. Returns the exit
 // code.
 int runRenderer(HINSTANCE instance);

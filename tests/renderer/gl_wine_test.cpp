@@ -1,0 +1,275 @@
+// The renderer's drawing on a real window with real OpenGL, read back from
+// the kept picture.
+#include <windows.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "renderer/gl_scene.h"
+#include "renderer/star_blob.h"
+#include "renderer/star_pool.h"
+#include "renderer/win32_renderer.h"
+#include "renderer/win32_window.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+
+struct Rgb {
+  int r, g, b;
+};
+
+class RendererGl : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(registerRendererClass(instance));
+    rendererState().screenWidth = kWidth;
+    rendererState().screenHeight = kHeight;
+    HWND window = createRendererWindow(instance, kWidth, kHeight);
+    ASSERT_NE(window, nullptr);
+    setMainWindow(window);
+    ASSERT_EQ(initOpenGL(), 1);
+    Scene& scene = rendererScene();
+    scene.random.seed(1234);
+    scene.starPool = createStarPool(scene.random);
+  }
+  static void TearDownTestSuite() {
+    shutdownRenderer();
+    DestroyWindow(mainWindow());
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(openGlReady());
+    if (rendererState().screenWidth != kWidth ||
+        rendererState().screenHeight != kHeight) {
+      SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
+    }
+    if (trailKeeper().mode() != TrailMode::Framebuffer) {
+      trailKeeper().start(kWidth, kHeight, true);
+    }
+    blackFrame();
+  }
+
+  // Leaves a black kept picture.
+  static void blackFrame() {
+    trailKeeper().beginFrame();
+    glBlendFunc(GL_ONE, GL_ZERO);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    glRectd(-1.0, -1.0, kWidth + 1.0, kHeight + 1.0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    present();
+  }
+
+  static void present() { trailKeeper().present(GetDC(mainWindow())); }
+
+  static Rgb pixel(int x, int y) {
+    std::vector<std::uint8_t> rgb;
+    EXPECT_TRUE(trailKeeper().readPixels(x, y, 1, 1, rgb));
+    return Rgb{rgb[0], rgb[1], rgb[2]};
+  }
+
+  static int brightness(const Rgb& c) { return c.r + c.g + c.b; }
+
+  // The brightest pixel of the 3 x 3 block around (x, y): a vertex at a
+  // pixel corner spreads its colour over the pixels next to it.
+  static Rgb brightestNear(int x, int y) {
+    Rgb best = {0, 0, 0};
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const Rgb c = pixel(x + dx, y + dy);
+        if (brightness(c) > brightness(best)) best = c;
+      }
+    }
+    return best;
+  }
+
+  static int litPixels() {
+    std::vector<std::uint8_t> rgb;
+    EXPECT_TRUE(trailKeeper().readPixels(0, 0, kWidth, kHeight, rgb));
+    int lit = 0;
+    for (std::size_t i = 0; i < rgb.size(); i += 3) {
+      if (rgb[i] + rgb[i + 1] + rgb[i + 2] > 0) ++lit;
+    }
+    return lit;
+  }
+
+  // One lit square, then bare frames of fade and swap.
+  static void expectFadeByElevenTwelfths() {
+    blackFrame();
+    trailKeeper().beginFrame();
+    glColor4f(0.94f, 0.94f, 0.94f, 1.0f);
+    glRectf(100.0f, 100.0f, 110.0f, 110.0f);
+    present();
+    int value = pixel(105, 105).g;
+    ASSERT_GE(value, 236);
+    for (int frame = 0; frame < 12; ++frame) {
+      trailKeeper().beginFrame();
+      drawFade(rendererState());
+      present();
+      const int next = pixel(105, 105).g;
+      EXPECT_NEAR(next, value * 11.0 / 12.0, 1.01) << "frame " << frame;
+      value = next;
+    }
+    EXPECT_LT(value, 90);  // 240 * (11/12)^12 is about 84
+    EXPECT_EQ(brightness(pixel(50, 50)), 0);
+  }
+};
+
+TEST_F(RendererGl, PictureFadesByElevenTwelfthsAcrossSwaps) {
+  ASSERT_EQ(trailKeeper().mode(), TrailMode::Framebuffer);
+  expectFadeByElevenTwelfths();
+}
+
+TEST_F(RendererGl, CopiedBackBufferAlsoKeepsTrails) {
+  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, false), TrailMode::CopyTexture);
+  expectFadeByElevenTwelfths();
+}
+
+TEST_F(RendererGl, StarBlobHasItsColourAtTheCentreAndFadesOut) {
+  Scene& scene = rendererScene();
+  StarParticle& star = scene.starPool[0];
+  star.x = star.px = 0.0f;
+  star.y = star.py = 0.0f;
+  star.z = star.pz = 100.0f;  // still: a round blob of radius 10 pixels
+  star.phaseR = 4096.0f;      // 0.75
+  star.phaseG = 12288.0f;     // 0.25
+  star.phaseB = 0.0f;         // 0.5
+  trailKeeper().beginFrame();
+  drawFade(scene.state);
+  drawStar(star, scene, 0.0f);
+  present();
+  // 0.75, 0.25 and 0.5 of full scale at the centre vertex, which sits on a
+  // pixel corner: the nearest pixels lie 0.7 pixels out, where colour and
+  // alpha have each fallen by 7 per cent, so 86 per cent arrives.
+  const Rgb centre = brightestNear(kWidth / 2, kHeight / 2);
+  EXPECT_NEAR(centre.r, 165, 6);
+  EXPECT_NEAR(centre.g, 55, 4);
+  EXPECT_NEAR(centre.b, 110, 5);
+  const Rgb halfway = pixel(kWidth / 2 + 5, kHeight / 2);
+  EXPECT_LT(brightness(halfway), brightness(centre));
+  EXPECT_GT(brightness(halfway), 0);
+  EXPECT_EQ(brightness(pixel(kWidth / 2 + 12, kHeight / 2)), 0);
+  EXPECT_EQ(brightness(pixel(kWidth / 2, kHeight / 2 + 12)), 0);
+}
+
+TEST_F(RendererGl, StarStretchedAlongItsMotion) {
+  Scene& scene = rendererScene();
+  StarParticle& star = scene.starPool[0];
+  star.y = star.py = 0.0f;
+  star.z = star.pz = 200.0f;  // half-width 5 pixels
+  star.px = 0.0f;
+  star.x = 12.5f;  // 20 pixels to the right on screen: L = 15
+  star.phaseR = star.phaseG = star.phaseB = 4096.0f;
+  trailKeeper().beginFrame();
+  drawFade(scene.state);
+  drawStar(star, scene, 0.0f);
+  present();
+  const int cx = kWidth / 2 + 10, cy = kHeight / 2;
+  EXPECT_GT(brightness(pixel(cx + 40, cy)), 0);    // 75 pixels long
+  EXPECT_EQ(brightness(pixel(cx, cy + 7)), 0);     // but only 5 high
+}
+
+TEST_F(RendererGl, BandIsBrightAtItsCentreAndDarkAtItsEdge) {
+  Scene& scene = rendererScene();
+  KnotRibbon& ribbon = scene.ribbon;
+  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+    RibbonPoint& p = ribbon.points[i];
+    p.x = -300.0f + 600.0f * i / KnotRibbon::kPointCount;  // along x
+    p.y = 0.0f;
+    p.z = 1000.0f;  // half-width 9 pixels; too far for glows
+    p.r = 0.6f;
+    p.g = 0.4f;
+    p.b = 0.2f;
+  }
+  trailKeeper().beginFrame();
+  drawFade(scene.state);
+  drawRibbon(ribbon, scene.state);
+  present();
+  const int y = kHeight / 2;
+  const Rgb centre = brightestNear(kWidth / 2, y);
+  EXPECT_NEAR(centre.r, 150, 8);
+  EXPECT_NEAR(centre.g, 100, 8);
+  const Rgb inner = pixel(kWidth / 2, y + 4);
+  const Rgb edge = pixel(kWidth / 2, y - 8);
+  EXPECT_LT(brightness(inner), brightness(centre));
+  EXPECT_LT(brightness(edge), brightness(inner));
+  EXPECT_LT(brightness(edge), 60);
+  EXPECT_EQ(brightness(pixel(kWidth / 2, y + 12)), 0);
+  EXPECT_EQ(brightness(pixel(kWidth / 2, y - 12)), 0);
+}
+
+TEST_F(RendererGl, GlowLightsTheQuadrantWhereTheRibbonComesNear) {
+  Scene& scene = rendererScene();
+  for (RibbonPoint& p : scene.ribbon.points) {
+    p.x = -20.0f;  // 32 pixels left of and below the centre at z 200
+    p.y = -20.0f;
+    p.z = 200.0f;
+    p.r = 0.01f;  // summed over 2560 points and divided by 32: 0.8
+    p.g = 0.0f;
+    p.b = 0.0f;
+  }
+  trailKeeper().beginFrame();
+  drawFade(scene.state);
+  drawGlows(scene.ribbon, scene.state);
+  present();
+  // Radius 240 - 100 = 140 pixels around (128, 88).
+  const Rgb centre = pixel(128, 88);
+  EXPECT_NEAR(centre.r, 204, 6);
+  EXPECT_EQ(centre.g, 0);
+  EXPECT_GT(pixel(128 + 100, 88).r, 0);
+  EXPECT_LT(pixel(128 + 100, 88).r, centre.r);
+  EXPECT_EQ(brightness(pixel(315, 235)), 0);  // the far corner stays dark
+  EXPECT_TRUE(discListsBuilt());
+}
+
+TEST_F(RendererGl, WholeFramesDrawStarsRibbonAndGlows) {
+  Scene& scene = rendererScene();
+  scene.state.starCount = 1000;
+  for (int frame = 1; frame <= 30; ++frame) {
+    runFrameAt(frame / 30.0f, 1.0f / 30.0f);
+  }
+  EXPECT_GT(litPixels(), kWidth * kHeight / 4);
+  scene.state.starCount = 50;
+}
+
+TEST_F(RendererGl, SizeMessageWithHeightZeroGivesOneAndBlackPictures) {
+  trailKeeper().beginFrame();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glRectf(10.0f, 10.0f, 20.0f, 20.0f);
+  present();
+  ASSERT_GT(brightness(pixel(15, 15)), 0);
+
+  SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(200, 0));
+  EXPECT_EQ(rendererState().screenWidth, 200);
+  EXPECT_EQ(rendererState().screenHeight, 1);
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 200);
+  EXPECT_EQ(viewport[3], 1);
+
+  SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
+  EXPECT_EQ(rendererState().screenHeight, kHeight);
+  EXPECT_EQ(litPixels(), 0);  // the trails are lost on a resize
+}
+
+TEST_F(RendererGl, PaintDrawsNothing) {
+  blackFrame();
+  RedrawWindow(mainWindow(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(litPixels(), 0);
+  EXPECT_FALSE(GetUpdateRect(mainWindow(), nullptr, FALSE));
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,174 @@
+// The real Vantrel.dll as the host starts it: a separate process found by
+// its window title.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/renderer/settings_file_guard.h"
+
+namespace vantrel {
+namespace {
+
+std::string programPath() {
+  char path[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n);
+  folder.resize(folder.find_last_of('\\') + 1);
+  return folder + "Vantrel.dll";
+}
+
+struct FindContext {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK findProcessWindow(HWND window, LPARAM lParam) {
+  auto* context = reinterpret_cast<FindContext*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char title[64] = "";
+  GetWindowTextA(window, title, sizeof(title));
+  if (owner == context->processId && std::string(title) == "Vantrel_VC") {
+    context->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class RendererProgram : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    // A renderer left running would hold the test run until its timeout.
+    if (process_.hProcess != nullptr) {
+      if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+      }
+      CloseHandle(process_.hProcess);
+      CloseHandle(process_.hThread);
+    }
+  }
+
+  // Starts the renderer and waits for its window.
+  HWND start() {
+    const std::string path = programPath();
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                        0, nullptr, nullptr, &startup, &process_)) {
+      ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+      return nullptr;
+    }
+    for (int i = 0; i < 300; ++i) {
+      // FindWindowA is what the host uses; the process check keeps a window
+      // of an earlier run from answering.
+      HWND window = FindWindowA(nullptr, "Vantrel_VC");
+      if (window != nullptr) {
+        FindContext context = {process_.dwProcessId, nullptr};
+        EnumWindows(findProcessWindow, reinterpret_cast<LPARAM>(&context));
+        if (context.found != nullptr) return context.found;
+      }
+      Sleep(50);
+    }
+    ADD_FAILURE() << "no window titled Vantrel_VC";
+    return nullptr;
+  }
+
+  // Waits for the process to end; its exit code, or -1 if it does not.
+  long waitForExit(DWORD ms = 10000) {
+    if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<long>(code);
+  }
+
+  bool stillRunning() {
+    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  }
+
+  static RECT windowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+  }
+
+  SettingsFileGuard settings_;
+  PROCESS_INFORMATION process_ = {};
+};
+
+TEST_F(RendererProgram, WindowFromSettingsFileAndEscapeEndsWithZero) {
+  settings_.write("[Settings]\r\nWidth= 640\r\nHeight= 480\r\n");
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  char text[64] = "";
+  GetClassNameA(window, text, sizeof(text));
+  EXPECT_STREQ(text, "WINCLASS1");
+  GetWindowTextA(window, text, sizeof(text));
+  EXPECT_STREQ(text, "Vantrel_VC");
+  const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_POPUP | WS_VISIBLE), WS_POPUP | WS_VISIBLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_SYSMENU), 0);
+  EXPECT_EQ(GetParent(window), nullptr);
+  const RECT rect = windowRect(window);
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, 0);
+  EXPECT_EQ(rect.right, 640);
+  EXPECT_EQ(rect.bottom, 480);
+
+  PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(waitForExit(), 0);
+  EXPECT_EQ(FindWindowA(nullptr, "Vantrel_VC"), nullptr);
+}
+
+TEST_F(RendererProgram, MissingFileGivesDefaultSizeAndCloseEndsWithZero) {
+  settings_.remove();
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  const RECT rect = windowRect(window);
+  EXPECT_EQ(rect.right - rect.left, 1024);
+  EXPECT_EQ(rect.bottom - rect.top, 768);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(waitForExit(), 0);
+}
+
+TEST_F(RendererProgram, BrokenSizesFallBackToDefaults) {
+  settings_.write("[Settings]\r\nWidth=-640\r\nHeight= 99999\r\n");
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  RECT rect = windowRect(window);
+  EXPECT_EQ(rect.right - rect.left, 1024);
+  EXPECT_EQ(rect.bottom - rect.top, 768);
+  PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(waitForExit(), 0);
+
+  settings_.write("[Settings]\r\nWidth=\xff\xfe\x80text\r\nHeight=0\r\n");
+  window = start();
+  ASSERT_NE(window, nullptr);
+  rect = windowRect(window);
+  EXPECT_EQ(rect.right - rect.left, 1024);
+  EXPECT_EQ(rect.bottom - rect.top, 768);
+  PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(waitForExit(), 0);
+}
+
+TEST_F(RendererProgram, ArrowsOtherKeysAndMouseDoNotEndIt) {
+  settings_.write("[Settings]\r\nWidth= 320\r\nHeight= 240\r\n");
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, 'A'};
+  for (WPARAM key : keys) PostMessageA(window, WM_KEYDOWN, key, 0);
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  Sleep(700);
+  EXPECT_TRUE(stillRunning());
+  EXPECT_NE(FindWindowA(nullptr, "Vantrel_VC"), nullptr);
+  PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(waitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace vantrel
