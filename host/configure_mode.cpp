@@ -1,9 +1,33 @@
 #include "host/configure_mode.h"
 
+#include <windows.h>
+
+#include "host/anim_point.h"
+#include "host/bgm_settings.h"
+#include "host/dialog/win32_vantrel_p.h"
+#include "host/settings_file.h"
+#include "host/win32_animate.h"
+
 namespace vantrel {
 
-// Until the settings dialog is part of the program, configure mode ends
-// where the dialog would open.
-void runConfigureMode() {}
+// Shows the settings dialog modally over the shared music variables; the
+// host ends when it returns.
+void runConfigureMode() {
+  VantrelPHost host;
+  host.bgmKind = &BGM_Kind;
+  host.bgmTrack = &BGM_Track;
+  host.bgmFile = &BGM_File;
+  host.bgmFolder = &BGM_Folder;
+  host.animX = &AnimPoint.X;
+  host.animY = &AnimPoint.Y;
+  host.writeIniValue = [](const std::string& section, const std::string& key,
+                          const std::string& value) {
+    WriteIniValue(section, key, value, kSettingsPath);
+  };
+  host.folderOfPath = FolderOfPath;
+  host.animateOpen = AnimateOpen;
+  host.animateClose = AnimateClose;
+  showVantrelPModal(GetModuleHandleW(nullptr), host);
+}
 
 }  // namespace vantrel

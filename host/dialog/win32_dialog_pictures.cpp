@@ -1,0 +1,50 @@
+#include "host/dialog/win32_dialog_pictures.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+#include <cstring>
+
+namespace vantrel {
+
+HBITMAP loadJpegResource(HINSTANCE instance, int id) {
+  HRSRC info = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (!info) return nullptr;
+  const DWORD size = SizeofResource(instance, info);
+  HGLOBAL loaded = LoadResource(instance, info);
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data || size == 0) return nullptr;
+
+  // OleLoadPicture reads from a stream, which needs movable global memory.
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!copy) return nullptr;
+  void* target = GlobalLock(copy);
+  if (!target) {
+    GlobalFree(copy);
+    return nullptr;
+  }
+  std::memcpy(target, data, size);
+  GlobalUnlock(copy);
+
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    GlobalFree(copy);
+    return nullptr;
+  }
+  IPicture* picture = nullptr;
+  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+                              reinterpret_cast<void**>(&picture));
+  stream->Release();
+  if (FAILED(hr) || !picture) return nullptr;
+
+  // The picture owns its bitmap; keep a copy that outlives it.
+  OLE_HANDLE handle = 0;
+  HBITMAP result = nullptr;
+  if (SUCCEEDED(picture->get_Handle(&handle)) && handle) {
+    result = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  }
+  picture->Release();
+  return result;
+}
+
+}  // namespace vantrel
