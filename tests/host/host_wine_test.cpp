@@ -1,0 +1,239 @@
+// Vantrel.scr as the platform starts it, under Wine: each test copies the
+// host and a renderer (a fake that can start late, or the real one) into a
+// fresh folder and runs it there.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/host/win32_process_helpers.h"
+
+namespace vantrel {
+namespace {
+
+using test::ChildProcess;
+
+const char kIni[] = "C:\\orlek_temp\\Vantrel.ini";
+
+std::string slurp(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void put(const char* path, const std::string& bytes) {
+  CreateDirectoryA("C:\\orlek_temp", nullptr);
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A folder with Vantrel.scr and, unless told otherwise, a renderer beside it.
+class HostRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"vantrel-host-" + std::to_wstring(GetTickCount());
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    ASSERT_TRUE(test::copyInto(test::binFolder() + L"\\Vantrel.scr", scr()));
+    DeleteFileA(kIni);
+  }
+  void TearDown() override {
+    test::endProcessesOwning(L"Vantrel_VC");
+    test::endProcessesOwning(L"Vantrel_Main");
+    DeleteFileW(scr().c_str());
+    DeleteFileW((folder_ + L"\\Vantrel.dll").c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+  void useRenderer(const wchar_t* program) {
+    ASSERT_TRUE(test::copyInto(test::binFolder() + L"\\" + program, folder_ + L"\\Vantrel.dll"));
+  }
+  std::wstring scr() const { return folder_ + L"\\Vantrel.scr"; }
+
+  std::wstring folder_;
+};
+
+std::string screenSizeLines() {
+  return "Width= " + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\r\nHeight= " +
+         std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "\r\n";
+}
+
+TEST_F(HostRun, SaverWritesTheScreenSizeStartsTheRendererAndFollowsItsEnd) {
+  useRenderer(L"fake_renderer.exe");
+  ChildProcess host(scr(), L"/s");
+  ASSERT_TRUE(host.started());
+  HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
+  ASSERT_NE(renderer, nullptr);
+  EXPECT_NE(test::waitForWindow(L"Vantrel_Main", 2000), nullptr);
+  EXPECT_EQ(slurp(kIni), "[Settings]\r\n" + screenSizeLines());
+  // A second start while the run is on ends at once and writes nothing.
+  put(kIni, "[Settings]\r\nWidth= 1\r\n");
+  ChildProcess second(scr(), L"/s");
+  EXPECT_TRUE(second.waitForEnd(5000));
+  EXPECT_EQ(slurp(kIni), "[Settings]\r\nWidth= 1\r\n");
+  EXPECT_TRUE(host.running());
+
+  PostMessageW(renderer, WM_CLOSE, 0, 0);
+  const DWORD closed = GetTickCount();
+  while (IsWindow(renderer) && GetTickCount() - closed < 3000) test::pumpFor(5);
+  const DWORD rendererGoneMs = GetTickCount() - closed;
+  while (FindWindowW(nullptr, L"Vantrel_Main") && GetTickCount() - closed < 3000) test::pumpFor(5);
+  const DWORD windowGoneMs = GetTickCount() - closed;
+  EXPECT_TRUE(host.waitForEnd(3000));
+  const DWORD followMs = GetTickCount() - closed;
+  std::printf("renderer window gone %lu ms, saver window gone %lu ms, host ended %lu ms after WM_CLOSE\n",
+              static_cast<unsigned long>(rendererGoneMs), static_cast<unsigned long>(windowGoneMs),
+              static_cast<unsigned long>(followMs));
+  // The watch polls every 500 ms: the host follows the window's end within a second.
+  EXPECT_LE(followMs - rendererGoneMs, 1000u);
+  EXPECT_EQ(host.exitCode(), 0u);
+  EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_Main"), nullptr);
+}
+
+TEST_F(HostRun, TheRealRendererEndsOnEscapeAndTheHostFollows) {
+  if (GetFileAttributesW((test::binFolder() + L"\\Vantrel.dll").c_str()) == INVALID_FILE_ATTRIBUTES) {
+    GTEST_SKIP() << "Vantrel.dll is not built";
+  }
+  useRenderer(L"Vantrel.dll");
+  ChildProcess host(scr(), L"/s");
+  HWND renderer = test::waitForWindow(L"Vantrel_VC", 20000);
+  ASSERT_NE(renderer, nullptr);
+  EXPECT_EQ(slurp(kIni), "[Settings]\r\n" + screenSizeLines());
+  RECT r = {};
+  GetWindowRect(renderer, &r);
+  EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+  DWORD rendererId = 0;
+  GetWindowThreadProcessId(renderer, &rendererId);
+  HANDLE rendererProcess = OpenProcess(SYNCHRONIZE, FALSE, rendererId);
+  ASSERT_NE(rendererProcess, nullptr);
+  test::pumpFor(1000);
+  PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  const DWORD pressed = GetTickCount();
+  EXPECT_TRUE(host.waitForEnd(5000));
+  EXPECT_EQ(WaitForSingleObject(rendererProcess, 5000), WAIT_OBJECT_0);
+  const DWORD bothGoneMs = GetTickCount() - pressed;
+  CloseHandle(rendererProcess);
+  std::printf("renderer and host gone %lu ms after Escape\n", static_cast<unsigned long>(bothGoneMs));
+  EXPECT_LE(bothGoneMs, 1000u);
+}
+
+TEST_F(HostRun, ARendererThatStartsLateIsWaitedFor) {
+  useRenderer(L"fake_renderer.exe");
+  ChildProcess host(scr(), L"", "VANTREL_FAKE_DELAY_MS=2500");
+  test::pumpFor(1500);  // three watch ticks with no renderer window yet
+  EXPECT_TRUE(host.running());
+  HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
+  ASSERT_NE(renderer, nullptr);
+  test::pumpFor(700);
+  EXPECT_TRUE(host.running());
+  PostMessageW(renderer, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(host.waitForEnd(3000));
+}
+
+TEST_F(HostRun, ARendererThatEndsWithoutAWindowEndsTheRun) {
+  useRenderer(L"fake_renderer.exe");
+  ChildProcess host(scr(), L"/s", "VANTREL_FAKE_NO_WINDOW=1");
+  EXPECT_TRUE(host.waitForEnd(5000));
+}
+
+TEST_F(HostRun, AnOpenSettingsDialogOrSaverWindowStopsEveryMode) {
+  useRenderer(L"fake_renderer.exe");
+  for (const wchar_t* title : {L"\u25a0Vantrel\u25a0", L"Vantrel_Main"}) {
+    HWND other = CreateWindowW(L"STATIC", title, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                               nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    for (const wchar_t* args : {L"/s", L"/c", L"/p 1234", L""}) {
+      SCOPED_TRACE(args);
+      RemoveDirectoryA("C:\\orlek_temp");
+      DeleteFileA(kIni);
+      ChildProcess host(scr(), args);
+      EXPECT_TRUE(host.waitForEnd(5000));
+      EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);
+    }
+    EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+    DestroyWindow(other);
+  }
+}
+
+TEST_F(HostRun, AMissingRendererIsReportedInJapanese) {
+  ChildProcess host(scr(), L"/s");
+  HWND box = test::waitForWindow(L"Vantrel", 10000, L"#32770");
+  ASSERT_NE(box, nullptr);
+  std::wstring texts;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM all) -> BOOL {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        *reinterpret_cast<std::wstring*>(all) += std::wstring(text) + L"|";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
+  EXPECT_NE(texts.find(L"Vantrel.dll \u304c\u540c\u3058\uff8c\uff6b\uff99\uff80\uff9e\u5185\u306b"
+                       L"\u898b\u3064\u304b\u308a\u307e\u305b\u3093\uff01|"),
+            std::wstring::npos);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(host.waitForEnd(5000));
+  EXPECT_EQ(slurp(kIni).find("Width"), std::string::npos);
+}
+
+TEST_F(HostRun, ConfigureUnknownAndGarbageArgumentsEndWithoutARun) {
+  useRenderer(L"fake_renderer.exe");
+  const std::wstring huge = L"/s" + std::wstring(10000, L'x');
+  for (const std::wstring& args :
+       {std::wstring(L"/c"), std::wstring(L"/c:1234"), std::wstring(L"/a"), std::wstring(L"s"),
+        std::wstring(L"\u00ff\u00fe garbage \"\""), std::wstring(L"/x") + std::wstring(10000, L'9')}) {
+    SCOPED_TRACE(args.substr(0, 20));
+    ChildProcess host(scr(), args);
+    EXPECT_TRUE(host.waitForEnd(5000));
+    EXPECT_EQ(slurp(kIni).find("Width"), std::string::npos);
+  }
+  // A 10,000-character "/s..." is still a saver run.
+  ChildProcess host(scr(), huge);
+  HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
+  ASSERT_NE(renderer, nullptr);
+  PostMessageW(renderer, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(host.waitForEnd(3000));
+}
+
+TEST_F(HostRun, PreviewCoversItsWindowAndEndsWithIt) {
+  HWND page = CreateWindowW(L"STATIC", L"settings page", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112,
+                            nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(page, nullptr);
+  const std::wstring args =
+      L"/p " + std::to_wstring(static_cast<long long>(reinterpret_cast<LONG_PTR>(page)));
+  ChildProcess host(scr(), args);
+  HWND preview = nullptr;
+  for (int i = 0; i < 250 && !preview; ++i) {
+    preview = FindWindowExW(page, nullptr, nullptr, L"Preview Window");
+    test::pumpFor(20);
+  }
+  ASSERT_NE(preview, nullptr);
+  RECT r = {};
+  GetWindowRect(preview, &r);
+  EXPECT_EQ(r.left, 10);
+  EXPECT_EQ(r.top, 10);
+  EXPECT_EQ(r.right - r.left, 152);
+  EXPECT_EQ(r.bottom - r.top, 112);
+  EXPECT_EQ(GetAncestor(preview, GA_PARENT), page);
+  EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);  // nothing written
+  test::pumpFor(300);
+  EXPECT_TRUE(host.running());
+  DestroyWindow(page);
+  EXPECT_TRUE(host.waitForEnd(5000));
+}
+
+TEST_F(HostRun, PreviewOfSomethingThatIsNoWindowEndsAtOnce) {
+  for (const wchar_t* args : {L"/p 12345", L"/p abc", L"/p", L"/p 0"}) {
+    SCOPED_TRACE(args);
+    ChildProcess host(scr(), args);
+    EXPECT_TRUE(host.waitForEnd(5000));
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
