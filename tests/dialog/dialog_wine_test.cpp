@@ -1,0 +1,285 @@
+// The real settings dialog of Vantrel.scr, driven with mouse input under
+// Wine. Every test starts from a settings file it writes itself and reads
+// the file's raw bytes afterwards.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "tests/dialog/wine_dialog_driver.h"
+
+namespace vantrel::test {
+namespace {
+
+// Keys and values as the settings file holds them: code page 932 bytes.
+const std::string kKeyKind = "BGM\x8b\xe6\x95\xaa";       // BGM区分
+const std::string kKeyTrack = "BGM\xd8\xcb\xdf\xb0\xc4";  // BGMﾘﾋﾟｰﾄ
+const std::string kKeyFile = "BGM\xcc\xa7\xb2\xd9";       // BGMﾌｧｲﾙ
+const wchar_t kChooserTitle[] = L"\xFF8C\xFF67\xFF72\xFF99\x3092\x958B\x304F";  // ﾌｧｲﾙを開く
+
+std::string musicSection(const std::string& kind, const std::string& track,
+                         const std::string& file) {
+  return "[Section]\r\n" + kKeyKind + "=" + kind + "\r\n" + kKeyTrack + "=" + track + "\r\n" +
+         kKeyFile + "=" + file + "\r\n";
+}
+
+// A small file the settings can name; its folder is returned in folder.
+std::string makeSoundFile(const std::string& name) {
+  CreateDirectoryA("C:\\orlek_temp", nullptr);
+  CreateDirectoryA("C:\\orlek_temp\\dialog_test", nullptr);
+  const std::string path = "C:\\orlek_temp\\dialog_test\\" + name;
+  writeFileBytes(path, "RIFF");
+  return path;
+}
+
+bool isBlue(COLORREF c) { return GetBValue(c) > 150 && GetRValue(c) < 100; }
+bool isWhite(COLORREF c) { return GetRValue(c) > 220 && GetGValue(c) > 220 && GetBValue(c) > 220; }
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CreateDirectoryA("C:\\orlek_temp", nullptr);
+    ASSERT_EQ(GetFileAttributesW(programPath().c_str()) == INVALID_FILE_ATTRIBUTES, false)
+        << "Vantrel.scr must stand beside the test";
+    ASSERT_EQ(FindWindowW(nullptr, kDialogTitle), nullptr) << "a dialog is left open";
+  }
+
+  // Starts "/c" over settings and waits for the dialog.
+  static HWND open(Program& program, const std::string& settings) {
+    writeFileBytes(kIniPath, settings);
+    if (!program.start(programPath(), L"/c")) return nullptr;
+    HWND dialog = waitForTopWindow(kDialogTitle, 15000);
+    // Let the load finish and the zoom pass before input arrives.
+    Sleep(500);
+    return dialog;
+  }
+};
+
+TEST_F(DialogTest, OpensWithItsTitleSizeListAndBanner) {
+  Program program;
+  HWND dialog = open(program, musicSection(" 1", " 12", ""));
+  ASSERT_NE(dialog, nullptr);
+
+  RECT client;
+  GetClientRect(dialog, &client);
+  HDC screen = GetDC(nullptr);
+  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(client.right, MulDiv(7470, dpiX, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(3975, dpiY, 1440));
+  const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+  HWND combo = findControl(dialog, "BGM_Repeat");
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(windowText(combo), L"12");
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 31);
+  EXPECT_EQ(SendMessageW(combo, CB_GETLBTEXTLEN, 0, 0), 0);
+  wchar_t item[8] = {};
+  SendMessageW(combo, CB_GETLBTEXT, 30, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L"30");
+
+  // The first left-hand run: the left box animates, the right stays black.
+  HWND left = findControl(dialog, "Pic_m", 0);
+  HWND right = findControl(dialog, "Pic_m", 1);
+  ASSERT_NE(left, nullptr);
+  ASSERT_NE(right, nullptr);
+  const auto boxLit = [](HWND box) {
+    RECT r;
+    GetClientRect(box, &r);
+    for (int y = 0; y < r.bottom; y += 2)
+      for (int x = 0; x < r.right; x += 2)
+        if (clientPixel(box, x, y) != RGB(0, 0, 0)) return true;
+    return false;
+  };
+  Sleep(700);
+  EXPECT_TRUE(boxLit(left));
+  EXPECT_FALSE(boxLit(right));
+  EXPECT_TRUE(saveScreenshot("dialog"));
+  EXPECT_TRUE(waitFor([&] { return boxLit(right); }, 4000));
+  EXPECT_TRUE(saveScreenshot("banner"));
+
+  // A second start while the dialog is open ends at once.
+  Program second;
+  ASSERT_TRUE(second.start(programPath(), L"/c"));
+  EXPECT_TRUE(second.waitForExit(10000));
+
+  const std::string before = readFileBytes(kIniPath);
+  click(findControl(dialog, "Cmd_Can"));
+  EXPECT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), before);
+}
+
+TEST_F(DialogTest, KindClicksEnableExactlyTheirControls) {
+  Program program;
+  HWND dialog = open(program, musicSection(" 0", " 0", ""));
+  ASSERT_NE(dialog, nullptr);
+  HWND combo = findControl(dialog, "BGM_Repeat");
+  HWND fileButton = findControl(dialog, "Cmd_File");
+  ASSERT_NE(combo, nullptr);
+  ASSERT_NE(fileButton, nullptr);
+  EXPECT_EQ(windowText(combo), L"");
+  EXPECT_FALSE(IsWindowEnabled(combo));
+  EXPECT_FALSE(IsWindowEnabled(fileButton));
+
+  struct Case {
+    const char* control;
+    int kind;
+    bool right;
+  };
+  const Case cases[] = {{"lbl_BGM", 2, false}, {"Img_BGM", 1, true},  {"lbl_BGM", 0, true},
+                        {"Img_BGM", 2, true},  {"lbl_BGM", 1, false}, {"Img_BGM", 0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.control) + "(" + std::to_string(c.kind) + ")" +
+                 (c.right ? " right" : " left"));
+    click(findControl(dialog, c.control, c.kind), c.right);
+    EXPECT_TRUE(waitFor([&] { return (IsWindowEnabled(combo) != 0) == (c.kind == 1); }, 2000));
+    EXPECT_EQ(IsWindowEnabled(fileButton) != 0, c.kind == 2);
+    for (int i = 0; i < 3; ++i) {
+      const COLORREF mark = clientPixel(findControl(dialog, "Img_BGM", i), 6, 6);
+      if (i == c.kind) EXPECT_TRUE(isBlue(mark)) << "mark " << i;
+      else EXPECT_TRUE(isWhite(mark)) << "mark " << i;
+    }
+  }
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.waitForExit(10000));
+}
+
+TEST_F(DialogTest, SaveWritesTheThreeKeysInOrder) {
+  // No music section yet: the writes append the keys in the order made.
+  Program program;
+  HWND dialog = open(program, "[Settings]\r\nWidth= 1024\r\n");
+  ASSERT_NE(dialog, nullptr);
+
+  click(findControl(dialog, "lbl_BGM", 1));
+  HWND combo = findControl(dialog, "BGM_Repeat");
+  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(combo) != 0; }, 2000));
+  SetWindowTextW(combo, L"5");
+  click(findControl(dialog, "Cmd_Set"));
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), "[Settings]\r\nWidth= 1024\r\n\r\n" +
+                                         musicSection(" 1", " 5", ""));
+}
+
+TEST_F(DialogTest, HalfTracksRoundToEvenWhenSaved) {
+  const std::string sound = makeSoundFile("round.mp3");
+  Program program;
+  HWND dialog = open(program, musicSection(" 2", " 3", sound));
+  ASSERT_NE(dialog, nullptr);
+  HWND combo = findControl(dialog, "BGM_Repeat");
+  EXPECT_EQ(windowText(combo), L"3");
+  EXPECT_EQ(windowText(findControl(dialog, "lbl_Fname")),
+            std::wstring(sound.begin(), sound.end()));
+  SetWindowTextW(combo, L" 3.5 ");
+  click(findControl(dialog, "Cmd_Set"));
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 2", " 4", sound));
+}
+
+// Chooses path in the open file chooser and confirms it.
+bool chooseInFileChooser(const std::string& path) {
+  HWND chooser = waitForTopWindow(kChooserTitle, 10000);
+  if (!chooser) return false;
+  HWND name = GetDlgItem(chooser, 0x47c);  // the file-name box (cmb13)
+  if (!name) name = GetDlgItem(chooser, 0x480);  // edt1
+  if (!name) return false;
+  const std::wstring wide(path.begin(), path.end());
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
+  return waitFor([&] { return !IsWindow(chooser); }, 10000);
+}
+
+TEST_F(DialogTest, ChosenFileIsSavedOnlyWhenConfirmed) {
+  const std::string first = makeSoundFile("first.wav");
+  const std::string second = makeSoundFile("second.mp3");
+  const std::string settings = musicSection(" 2", " 0", first);
+
+  {
+    Program program;
+    HWND dialog = open(program, settings);
+    ASSERT_NE(dialog, nullptr);
+    click(findControl(dialog, "Cmd_File"));
+    ASSERT_TRUE(chooseInFileChooser(second));
+    HWND label = findControl(dialog, "lbl_Fname");
+    EXPECT_TRUE(waitFor(
+        [&] { return windowText(label) == std::wstring(second.begin(), second.end()); }, 3000));
+    click(findControl(dialog, "Cmd_Can"));
+    ASSERT_TRUE(program.waitForExit(10000));
+    EXPECT_EQ(readFileBytes(kIniPath), settings);
+  }
+
+  Program program;
+  HWND dialog = open(program, settings);
+  ASSERT_NE(dialog, nullptr);
+  click(findControl(dialog, "Cmd_File"));
+  ASSERT_TRUE(chooseInFileChooser(second));
+  click(findControl(dialog, "Cmd_Set"));
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 2", " 0", second));
+}
+
+TEST_F(DialogTest, BadSettingsOpenAndSaveSaneValues) {
+  // Kind 7, a track that is no number, a file in a folder that is gone.
+  Program program;
+  HWND dialog = open(program, musicSection(" 7", "abc", "C:\\no_such_folder\\x.mp3"));
+  ASSERT_NE(dialog, nullptr);
+  HWND combo = findControl(dialog, "BGM_Repeat");
+  EXPECT_FALSE(IsWindowEnabled(combo));
+  EXPECT_FALSE(IsWindowEnabled(findControl(dialog, "Cmd_File")));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(isWhite(clientPixel(findControl(dialog, "Img_BGM", i), 6, 6))) << i;
+  }
+  EXPECT_EQ(windowText(combo), L"");
+  EXPECT_EQ(windowText(findControl(dialog, "lbl_Fname")), L"");
+  // A typed track beyond the 16-bit range is kept within it.
+  SetWindowTextW(combo, L"99999");
+  click(findControl(dialog, "Cmd_Set"));
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 7", " 32767", ""));
+}
+
+TEST_F(DialogTest, LongestStoredPathIsShownAndSavedWhole) {
+  // A path of exactly 255 bytes, the longest the settings read gives back.
+  std::string folder = "C:\\orlek_temp\\dialog_test";
+  CreateDirectoryA("C:\\orlek_temp", nullptr);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  folder += "\\" + std::string(100, 'd');
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string path = folder + "\\";
+  path += std::string(255 - path.size() - 4, 'f') + ".wav";
+  ASSERT_EQ(path.size(), 255u);
+  ASSERT_TRUE(writeFileBytes(path, "RIFF"));
+
+  Program program;
+  HWND dialog = open(program, musicSection(" 2", " 0", path));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(windowText(findControl(dialog, "lbl_Fname")), std::wstring(path.begin(), path.end()));
+  EXPECT_TRUE(IsWindowEnabled(findControl(dialog, "Cmd_File")));
+  click(findControl(dialog, "Cmd_Set"));
+  ASSERT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 2", " 0", path));
+}
+
+TEST(DialogWithoutRenderer, ShowsTheMessageInsteadOfTheDialog) {
+  // A copy of the program in a folder without Vantrel.dll.
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"vantrel_no_renderer";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring copy = folder + L"\\Vantrel.scr";
+  DeleteFileW((folder + L"\\Vantrel.dll").c_str());
+  ASSERT_TRUE(CopyFileW(programPath().c_str(), copy.c_str(), FALSE));
+
+  Program program;
+  ASSERT_TRUE(program.start(copy, L"/c"));
+  HWND box = waitForTopWindow(L"Vantrel", 15000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(FindWindowW(nullptr, kDialogTitle), nullptr);
+  PostMessageW(box, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(FindWindowW(nullptr, kDialogTitle), nullptr);
+}
+
+}  // namespace
+}  // namespace vantrel::test
