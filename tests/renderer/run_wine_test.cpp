@@ -2,8 +2,11 @@
 // driven by thread timers that fire inside the loop.
 #include <windows.h>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
+#include "renderer/wgl_context.h"
 #include "renderer/win32_renderer.h"
 #include "tests/renderer/settings_file_guard.h"
 
@@ -14,6 +17,8 @@ struct RunProbe {
   int cursorWhileRunning = 100;
   long long framesAtStep[3] = {-1, -1, -1};
   int step = 0;
+  long long framesBefore = 0;
+  int waits = 0;
 };
 RunProbe probe;
 
@@ -51,7 +56,10 @@ class RendererRun : public ::testing::Test {
   int cursorBefore_ = 0;
 };
 
+// A periodic timer: the first ticks may come before the window is
+// activated, so it waits (up to 6 s) for frames to have run.
 void CALLBACK escapeAfterFrames(HWND, UINT, UINT_PTR id, DWORD) {
+  if (framesDrawn() == probe.framesBefore && ++probe.step < 20) return;
   KillTimer(nullptr, id);
   probe.cursorWhileRunning = cursorCounter();
   probe.framesAtStep[0] = framesDrawn();
@@ -59,16 +67,21 @@ void CALLBACK escapeAfterFrames(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(RendererRun, EscapeEndsWithZeroAndShowsTheCursorAgain) {
-  SetTimer(nullptr, 0, 800, escapeAfterFrames);
-  const long long framesBefore = framesDrawn();
+  probe.framesBefore = framesDrawn();
+  SetTimer(nullptr, 0, 300, escapeAfterFrames);
   EXPECT_EQ(runRenderer(GetModuleHandleA(nullptr)), 0);
   EXPECT_EQ(probe.cursorWhileRunning, cursorBefore_ - 1);
   EXPECT_EQ(cursorCounter(), cursorBefore_);
-  EXPECT_GT(probe.framesAtStep[0], framesBefore);  // the window was active
+  EXPECT_GT(probe.framesAtStep[0], probe.framesBefore);  // it was active
 }
 
 void CALLBACK activationSteps(HWND, UINT, UINT_PTR id, DWORD) {
   HWND window = rendererWindow();
+  // Start once the platform's own activation has arrived and frames run.
+  if (probe.step == 0 && framesDrawn() == probe.framesBefore &&
+      ++probe.waits < 20) {
+    return;
+  }
   probe.framesAtStep[probe.step] = framesDrawn();
   switch (probe.step++) {
     case 0:
@@ -86,6 +99,7 @@ void CALLBACK activationSteps(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(RendererRun, NoFramesWhileInactive) {
+  probe.framesBefore = framesDrawn();
   SetTimer(nullptr, 0, 400, activationSteps);
   EXPECT_EQ(runRenderer(GetModuleHandleA(nullptr)), 0);
   ASSERT_EQ(probe.step, 3);
@@ -109,6 +123,48 @@ TEST_F(RendererRun, FailedStarPoolEndsWithZeroBeforeTheLoop) {
   EXPECT_EQ(framesDrawn(), framesBefore);
   EXPECT_EQ(cursorCounter(), cursorBefore_);
   EXPECT_EQ(rendererScene().starPool, nullptr);
+}
+
+// Takes OpenGL away from the renderer's window: a different pixel format set
+// as the window is created makes the renderer's own SetPixelFormat fail.
+HHOOK creationHook = nullptr;
+bool formatTaken = false;
+
+LRESULT CALLBACK takeOpenGl(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_SIZE && !formatTaken) {
+    char name[32] = "";
+    GetClassNameA(call->hwnd, name, sizeof(name));
+    if (std::string(name) == "WINCLASS1") {
+      HDC dc = GetDC(call->hwnd);
+      const int wanted = ChoosePixelFormat(dc, &kPixelFormatRequest);
+      PIXELFORMATDESCRIPTOR other = {};
+      const int count = DescribePixelFormat(dc, 1, sizeof(other), &other);
+      for (int format = 1; format <= count && !formatTaken; ++format) {
+        DescribePixelFormat(dc, format, sizeof(other), &other);
+        if (format != wanted && SetPixelFormat(dc, format, &other)) {
+          formatTaken = true;
+        }
+      }
+      ReleaseDC(call->hwnd, dc);
+    }
+  }
+  return CallNextHookEx(creationHook, code, wParam, lParam);
+}
+
+TEST_F(RendererRun, WithoutOpenGlTheBlackWindowStillEnds) {
+  creationHook = SetWindowsHookExA(WH_CALLWNDPROC, takeOpenGl, nullptr,
+                                   GetCurrentThreadId());
+  ASSERT_NE(creationHook, nullptr);
+  probe.framesBefore = framesDrawn();
+  SetTimer(nullptr, 0, 300, escapeAfterFrames);
+  const int code = runRenderer(GetModuleHandleA(nullptr));
+  UnhookWindowsHookEx(creationHook);
+  ASSERT_TRUE(formatTaken);
+  EXPECT_EQ(code, 0);
+  EXPECT_FALSE(openGlReady());
+  EXPECT_GT(probe.framesAtStep[0], probe.framesBefore);  // drawing nothing
+  EXPECT_EQ(cursorCounter(), cursorBefore_);
 }
 
 }  // namespace
