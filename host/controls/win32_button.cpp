@@ -159,10 +159,13 @@ void ccXPButton::SetFocusRect(bool focusRect) {
   Changed("FocusRect");
 }
 
-// Also what a change of the font's own attributes does.
 void ccXPButton::SetFont(const forms::FontDesc& font) {
   props_.Font = font;
-  pFONT = CreateFontFrom(font);
+  pFONT_FontChanged("Font");
+}
+
+void ccXPButton::pFONT_FontChanged(const std::string&) {
+  pFONT = CreateFontFrom(props_.Font);
   Run(logic_.Redraw());
   Changed("Font");
 }

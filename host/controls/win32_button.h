@@ -50,6 +50,8 @@ class ccXPButton : public SubclassOwner,
   void SetForeColor(Colour colour);
   bool FocusRect() const { return props_.FocusRect; }
   void SetFocusRect(bool focusRect);
+  // The font's attributes changed: take the font again, redraw, report "Font".
+  void pFONT_FontChanged(const std::string& PropertyName);
 
   // Events.
   std::function<void()> Click;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "host/forms/win32_screen.h"
+
 namespace vantrel::controls {
 
 COLORREF ToColorRef(Colour c) {
@@ -82,12 +84,8 @@ std::wstring Utf8ToWide(const std::string& text) {
   return out;
 }
 
-double ScreenTwipsPerPixelX() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return 1440.0 / (dpi > 0 ? dpi : 96);
-}
+// The form host's figure, so controls and forms agree on the unit.
+double ScreenTwipsPerPixelX() { return vantrel::screenTwipsPerPixelX(); }
 
 GdiObject<HFONT> CreateFontFrom(const forms::FontDesc& font) {
   HDC screen = GetDC(nullptr);

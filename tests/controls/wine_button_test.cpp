@@ -206,6 +206,18 @@ TEST_F(ButtonFixture, SmallSizesAreRaisedAndDrawnAtOnce) {
   EXPECT_EQ(Px(W / 2, 6), pal.border[kStateNormal]);
 }
 
+TEST_F(ButtonFixture, SnapMouseToPutsTheCursorOnTheCentre) {
+  button.SnapMouseTo();
+  POINT centre{0, 0};
+  ClientToScreen(button.hWnd(), &centre);
+  POINT cursor{};
+  ASSERT_TRUE(GetCursorPos(&cursor));
+  // origin + 52.5 and origin + 16.5, each sum rounded halves to even.
+  const auto halfEven = [](long whole) { return whole % 2 != 0 ? whole + 1 : whole; };
+  EXPECT_EQ(cursor.x, halfEven(centre.x + 52));
+  EXPECT_EQ(cursor.y, halfEven(centre.y + 16));
+}
+
 TEST_F(ButtonFixture, ClosingTheFormFromClickIsSafe) {
   button.Click = [this] { DestroyWindow(form.hwnd); };
   Activate(true);
