@@ -1,28 +1,61 @@
 #include "host/dialog/dialog_layout.h"
 
-namespace vantrel {
+#include <cstdlib>
 
-const std::vector<ControlLayout>& designedDialogLayout() {
-  static const std::vector<ControlLayout> layout = {
-      {"GFXFrameX1", -1, ControlKind::Frame, "", 180, 180, 7155, 2595, ""},
-      {"Sh", 0, ControlKind::Shape, "GFXFrameX1", 300, 240, 1695, 315, ""},
-      {"Sh", 1, ControlKind::Shape, "GFXFrameX1", 420, 360, 1695, 315, ""},
-      {"lbl", 15, ControlKind::Label, "GFXFrameX1", 300, 300, 1665, 195, "BGM"},
-      {"Img_BGM", 1, ControlKind::Image, "GFXFrameX1", 420, 780, 195, 195, ""},
-      {"lbl_BGM", 1, ControlKind::Label, "GFXFrameX1", 660, 780, 645, 195, u8"音楽CD"},
-      {"BGM_Repeat", -1, ControlKind::ComboBox, "GFXFrameX1", 1440, 720, 615, 300, ""},
-      {"lbl", 14, ControlKind::Label, "GFXFrameX1", 2100, 780, 990, 195, u8"曲目をﾘﾋﾟｰﾄ"},
-      {"Img_BGM", 0, ControlKind::Image, "GFXFrameX1", 420, 1080, 195, 195, ""},
-      {"lbl_BGM", 0, ControlKind::Label, "GFXFrameX1", 660, 1080, 330, 195, u8"なし"},
-      {"Img_BGM", 2, ControlKind::Image, "GFXFrameX1", 420, 1380, 195, 195, ""},
-      {"lbl_BGM", 2, ControlKind::Label, "GFXFrameX1", 660, 1380, 900, 195, u8"MP3、WAV"},
-      {"Cmd_File", -1, ControlKind::Button, "GFXFrameX1", 360, 1680, 675, 375, "..."},
-      {"lbl_Fname", -1, ControlKind::Label, "GFXFrameX1", 1080, 1680, 5595, 495, ""},
-      {"Pic_m", 0, ControlKind::Picture, "", 180, 2880, 1845, 780, ""},
-      {"Pic_m", 1, ControlKind::Picture, "", 5400, 2880, 1845, 780, ""},
-      {"Cmd_Set", -1, ControlKind::Button, "", 2100, 2880, 1575, 495, u8"設定"},
-      {"Cmd_Can", -1, ControlKind::Button, "", 3780, 2880, 1515, 495, u8"ｷｬﾝｾﾙ"},
+#include "host/forms/saved_layout.h"
+
+namespace vantrel {
+namespace {
+
+ControlKind kindOf(const std::string& type) {
+  struct Entry {
+    const char* type;
+    ControlKind kind;
   };
+  static const Entry kKinds[] = {
+      {"Vantrel.GFXFrameX", ControlKind::Frame}, {"Vantrel.ccXPButton", ControlKind::Button},
+      {"Label", ControlKind::Label},             {"Image", ControlKind::Image},
+      {"PictureBox", ControlKind::Picture},      {"Shape", ControlKind::Shape},
+      {"ComboBox", ControlKind::ComboBox},       {"Timer", ControlKind::Timer}};
+  for (const Entry& e : kKinds) {
+    if (forms::KeysEqual(type, e.type)) return e.kind;
+  }
+  return ControlKind::Unknown;
+}
+
+// "lbl_BGM(1)" gives "lbl_BGM" and 1; a name without a well-formed index
+// is taken whole, with index -1.
+void splitName(const std::string& full, std::string* name, int* index) {
+  *name = full;
+  *index = -1;
+  const std::size_t open = full.find('(');
+  if (open == std::string::npos || open == 0 || full.back() != ')') return;
+  const std::string digits = full.substr(open + 1, full.size() - open - 2);
+  if (digits.empty() || digits.size() > 4) return;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return;
+  }
+  *name = full.substr(0, open);
+  *index = std::atoi(digits.c_str());
+}
+
+}  // namespace
+
+std::vector<ControlLayout> dialogLayoutFromText(const std::string& text) {
+  const forms::SavedLayout saved = forms::ParseLayout(text);
+  std::vector<ControlLayout> layout;
+  for (const forms::LayoutControl& c : saved.controls) {
+    ControlLayout entry;
+    splitName(c.name, &entry.name, &entry.index);
+    entry.kind = kindOf(c.Type());
+    entry.container = c.Container();
+    entry.left = c.Left();
+    entry.top = c.Top();
+    entry.width = c.Width();
+    entry.height = c.Height();
+    entry.properties = c.bag;
+    layout.push_back(std::move(entry));
+  }
   return layout;
 }
 

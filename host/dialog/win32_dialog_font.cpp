@@ -1,5 +1,7 @@
 #include "host/dialog/win32_dialog_font.h"
 
+#include "host/dialog/win32_dialog_text.h"
+
 namespace vantrel {
 namespace {
 
@@ -19,36 +21,40 @@ bool faceInstalled(HDC dc, const wchar_t* face) {
 
 }  // namespace
 
-std::wstring dialogFontFace() {
+std::wstring installedFontFace(const std::wstring& face) {
   // NOTE: Wine ships no MS fonts; IPA's Gothic faces (Debian's
-  // fonts-ipafont-gothic) cover the same characters.
-  static const wchar_t* const kFaces[] = {
-      L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF",  // ＭＳ Ｐゴシック
-      L"MS PGothic", L"IPAPGothic", L"IPA\xFF30\x30B4\x30B7\x30C3\x30AF", L"IPAGothic",
-      L"MS UI Gothic", L"Noto Sans CJK JP", L"Meiryo"};
+  // fonts-ipafont-gothic) cover the same characters with similar metrics.
+  static const wchar_t* const kStandIns[] = {
+      L"MS PGothic", L"IPAPGothic", L"IPA\xFF30\x30B4\x30B7\x30C3\x30AF" /* IPAPゴシック */,
+      L"IPAGothic", L"MS UI Gothic", L"Noto Sans CJK JP", L"Meiryo"};
   HDC dc = GetDC(nullptr);
-  std::wstring chosen = kFaces[0];
-  for (const wchar_t* face : kFaces) {
-    if (faceInstalled(dc, face)) {
-      chosen = face;
-      break;
+  std::wstring chosen = face;
+  if (!faceInstalled(dc, face.c_str())) {
+    for (const wchar_t* standIn : kStandIns) {
+      if (faceInstalled(dc, standIn)) {
+        chosen = standIn;
+        break;
+      }
     }
   }
   ReleaseDC(nullptr, dc);
   return chosen;
 }
 
-HFONT createDialogFont() {
+HFONT createDialogFont(const forms::FontDesc& desc) {
   HDC dc = GetDC(nullptr);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
   LOGFONTW font{};
-  // 9.75 points in pixels at this resolution, as a character height.
-  font.lfHeight = -MulDiv(975, dpi, 7200);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = SHIFTJIS_CHARSET;
+  // The size in points as a character height in pixels at this resolution.
+  font.lfHeight = -static_cast<LONG>(desc.size * dpi / 72.0 + 0.5);
+  font.lfWeight = desc.weight;
+  font.lfCharSet = static_cast<BYTE>(desc.charset);
+  font.lfItalic = desc.italic;
+  font.lfUnderline = desc.underline;
+  font.lfStrikeOut = desc.strikethrough;
   font.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(font.lfFaceName, dialogFontFace().c_str(), LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, installedFontFace(wideFromUtf8(desc.face)).c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&font);
 }
 

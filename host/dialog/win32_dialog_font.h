@@ -1,18 +1,20 @@
-// The font of the dialog's labels and buttons: "ＭＳ Ｐゴシック" 9.75 points,
-// normal weight, Japanese character set, or a Japanese-capable stand-in
-// where that face is not installed.
+// Fonts of the dialog's labels and buttons as their saved layout gives them
+// ("ＭＳ Ｐゴシック" 9.75 points, Japanese character set), with a
+// Japanese-capable stand-in where the face is not installed.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "host/forms/font_desc.h"
+
 namespace vantrel {
 
-// The first installed face of the preferred list.
-std::wstring dialogFontFace();
+// face when it is installed, else the first installed Japanese stand-in.
+std::wstring installedFontFace(const std::wstring& face);
 
 // The font at the screen's resolution; the caller deletes it.
-HFONT createDialogFont();
+HFONT createDialogFont(const forms::FontDesc& desc);
 
 }  // namespace vantrel

@@ -6,13 +6,21 @@
 
 namespace vantrel {
 
-HBITMAP loadJpegResource(HINSTANCE instance, int id) {
+std::string resourceBytes(HINSTANCE instance, int id) {
   HRSRC info = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!info) return nullptr;
+  if (!info) return std::string();
   const DWORD size = SizeofResource(instance, info);
   HGLOBAL loaded = LoadResource(instance, info);
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data || size == 0) return nullptr;
+  const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+  if (!data) return std::string();
+  return std::string(data, size);
+}
+
+HBITMAP loadJpegResource(HINSTANCE instance, int id) {
+  const std::string bytes = resourceBytes(instance, id);
+  if (bytes.empty()) return nullptr;
+  const DWORD size = static_cast<DWORD>(bytes.size());
+  const void* data = bytes.data();
 
   // OleLoadPicture reads from a stream, which needs movable global memory.
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);

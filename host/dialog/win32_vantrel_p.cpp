@@ -2,9 +2,13 @@
 
 #include <shellapi.h>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "host/controls/win32_button.h"
+#include "host/controls/win32_frame.h"
 #include "host/dialog/banner_cycle.h"
 #include "host/dialog/dialog_control_ids.h"
 #include "host/dialog/dialog_layout.h"
@@ -13,12 +17,12 @@
 #include "host/dialog/kind_selection.h"
 #include "host/dialog/round_half_even.h"
 #include "host/dialog/track_text.h"
-#include "host/dialog/win32_dialog_controls.h"
 #include "host/dialog/win32_dialog_font.h"
 #include "host/dialog/win32_dialog_pictures.h"
 #include "host/dialog/win32_dialog_text.h"
 #include "host/dialog/win32_file_chooser.h"
 #include "host/dialog/win32_plain_controls.h"
+#include "host/forms/ambient.h"
 #include "host/forms/win32_form_window.h"
 #include "host/forms/win32_screen.h"
 
@@ -61,13 +65,15 @@ class VantrelP {
   void ShowModal() { form_.showModal(); }
 
  private:
-  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void OnLoad();
   void LoadPictures();
+  HFONT FontFor(const ControlLayout& c);
   void CreateControls();
   void CreateControl(const ControlLayout& c);
   RECT PixelRect(long left, long top, long width, long height) const;
   HWND ContainerOf(const ControlLayout& c) const;
+  controls::ccXPButton* ButtonFor(const std::string& name);
+  void CreateButton(const ControlLayout& c, HWND parent);
   PlainControl* PlainFor(const std::string& name, int index);
   void ShowKind(int kind);
 
@@ -89,13 +95,16 @@ class VantrelP {
   std::vector<ControlLayout> layout_;
   double twipsPerPixelX_ = 15.0;
   double twipsPerPixelY_ = 15.0;
-  HFONT font_ = nullptr;
+  std::map<std::string, HFONT> fonts_;  // by their saved text
+  HFONT font_ = nullptr;                // the first font of the layout
+  UINT timer1Interval_ = kTimer1Interval;
   HCURSOR hand_ = nullptr;
   HBITMAP imgRa_[2] = {};   // the kind marks: empty and selected
   HBITMAP picT_[24] = {};   // the banner frames 1-24
-  HWND gfxFrameX1_ = nullptr;
+  forms::AmbientContainer ambient_;
+  controls::GFXFrameX gfxFrameX1_;
   HWND bgmRepeat_ = nullptr;
-  DialogButton cmdFile_, cmdSet_, cmdCan_;
+  controls::ccXPButton cmdFile_, cmdSet_, cmdCan_;
   PlainControl sh_[2], lblTitle_, lblRepeat_, imgBgm_[3], lblBgm_[3], lblFname_, picM_[2];
   std::int16_t counter_ = 0;
 };
@@ -105,16 +114,7 @@ VantrelP::~VantrelP() {
   if (form_.handle()) DestroyWindow(form_.handle());
   for (HBITMAP b : imgRa_) if (b) DeleteObject(b);
   for (HBITMAP b : picT_) if (b) DeleteObject(b);
-  if (font_) DeleteObject(font_);
-}
-
-bool VantrelP::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (msg == WM_COMMAND &&
-      dispatchDialogButtonCommand(wParam, lParam, {&cmdSet_, &cmdCan_, &cmdFile_})) {
-    result = 0;
-    return true;
-  }
-  return false;
+  for (const auto& f : fonts_) if (f.second) DeleteObject(f.second);
 }
 
 RECT VantrelP::PixelRect(long left, long top, long width, long height) const {
@@ -125,15 +125,64 @@ RECT VantrelP::PixelRect(long left, long top, long width, long height) const {
   return RECT{x, y, x + w, y + h};
 }
 
+// The pictures and the pointer the layout names by resource id; the
+// picture-holding controls (marks and banner frames) need no window.
 void VantrelP::LoadPictures() {
-  imgRa_[0] = loadJpegResource(instance_, IDR_MARK_OFF);
-  imgRa_[1] = loadJpegResource(instance_, IDR_MARK_ON);
-  for (int i = 0; i < 24; ++i) picT_[i] = loadJpegResource(instance_, IDR_BANNER_FRAME + 1 + i);
-  hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_VANTREL_HAND));
+  const auto pictureOf = [this](const char* name, int index) -> HBITMAP {
+    const ControlLayout* c = findControl(layout_, name, index);
+    const int id = c ? c->properties.ReadInt32("Picture", 0) : 0;
+    return id > 0 ? loadJpegResource(instance_, id) : nullptr;
+  };
+  for (int i = 0; i < 2; ++i) imgRa_[i] = pictureOf("Img_Ra", i);
+  for (int n = 1; n <= 24; ++n) picT_[n - 1] = pictureOf("Pic_t", n);
+  const ControlLayout* box = findControl(layout_, "Pic_m", 0);
+  const int cursor = box ? box->properties.ReadInt32("MouseIcon", 0) : 0;
+  if (cursor > 0) hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(cursor));
+  if (const ControlLayout* timer = findControl(layout_, "Timer1")) {
+    const int interval = timer->properties.ReadInt32("Interval", kTimer1Interval);
+    if (interval > 0) timer1Interval_ = static_cast<UINT>(interval);
+  }
+}
+
+HFONT VantrelP::FontFor(const ControlLayout& c) {
+  const std::string text = c.properties.ReadString("Font", "");
+  const auto found = fonts_.find(text);
+  if (found != fonts_.end()) return found->second;
+  const std::optional<forms::FontDesc> desc = forms::FontFromText(text);
+  HFONT font = createDialogFont(desc ? *desc : forms::FontDesc{});
+  fonts_[text] = font;
+  if (!font_) font_ = font;
+  return font;
 }
 
 HWND VantrelP::ContainerOf(const ControlLayout& c) const {
-  return c.container.empty() ? hwnd_ : gfxFrameX1_;
+  return c.container.empty() ? hwnd_ : gfxFrameX1_.hWnd();
+}
+
+controls::ccXPButton* VantrelP::ButtonFor(const std::string& name) {
+  if (name == "Cmd_Set") return &cmdSet_;
+  if (name == "Cmd_Can") return &cmdCan_;
+  if (name == "Cmd_File") return &cmdFile_;
+  return nullptr;
+}
+
+// A button as saved: caption, font and the rest from its properties; a font
+// face that is not installed gives way to a Japanese-capable stand-in.
+void VantrelP::CreateButton(const ControlLayout& c, HWND parent) {
+  controls::ccXPButton* b = ButtonFor(c.name);
+  if (!b) return;
+  if (b == &cmdSet_) b->Click = [this] { Cmd_Set_Click(); };
+  if (b == &cmdCan_) b->Click = [this] { Cmd_Can_Click(); };
+  if (b == &cmdFile_) b->Click = [this] { Cmd_File_Click(); };
+  if (!b->Create(parent, ambient_, nullptr, c.name, c.left, c.top, c.width, c.height)) return;
+  SetWindowLongPtrW(b->hWnd(), GWLP_ID, dialogControlId(c.name, c.index));
+  b->ReadProperties(c.properties);
+  forms::FontDesc font = b->Font();
+  const std::string face = utf8FromWide(installedFontFace(wideFromUtf8(font.face)));
+  if (face != font.face) {
+    font.face = face;
+    b->SetFont(font);
+  }
 }
 
 PlainControl* VantrelP::PlainFor(const std::string& name, int index) {
@@ -155,17 +204,14 @@ void VantrelP::CreateControl(const ControlLayout& c) {
   HWND parent = ContainerOf(c);
   switch (c.kind) {
     case ControlKind::Frame:
-      gfxFrameX1_ = createDialogFrame(parent, id, r, 7);
+      if (gfxFrameX1_.Create(parent, ambient_, c.name, c.left, c.top, c.width, c.height)) {
+        SetWindowLongPtrW(gfxFrameX1_.hWnd(), GWLP_ID, id);
+        gfxFrameX1_.ReadProperties(c.properties);
+      }
       return;
-    case ControlKind::Button: {
-      DialogButton* b = c.name == "Cmd_Set" ? &cmdSet_ : c.name == "Cmd_Can" ? &cmdCan_ : &cmdFile_;
-      std::function<void()> onClick;
-      if (b == &cmdSet_) onClick = [this] { Cmd_Set_Click(); };
-      else if (b == &cmdCan_) onClick = [this] { Cmd_Can_Click(); };
-      else onClick = [this] { Cmd_File_Click(); };
-      createDialogButton(b, parent, id, r, wideFromUtf8(c.caption), font_, std::move(onClick));
+    case ControlKind::Button:
+      CreateButton(c, parent);
       return;
-    }
     case ControlKind::ComboBox: {
       // The window's height includes the dropped-down list.
       bgmRepeat_ = CreateWindowExW(0, L"COMBOBOX", L"",
@@ -174,7 +220,8 @@ void VantrelP::CreateControl(const ControlLayout& c) {
                                    r.bottom - r.top + kDropDownListPixels, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                                    nullptr);
-      SendMessageW(bgmRepeat_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      SendMessageW(bgmRepeat_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : FontFor(c)),
+                   FALSE);
       return;
     }
     default: break;
@@ -187,12 +234,13 @@ void VantrelP::CreateControl(const ControlLayout& c) {
     case ControlKind::Picture: p->kind = PlainKind::Picture; break;
     default: p->kind = PlainKind::Shape; break;
   }
-  p->font = font_;
-  p->text = wideFromUtf8(c.caption);
+  if (p->kind == PlainKind::Label) p->font = FontFor(c);
+  p->text = wideFromUtf8(c.caption());
   p->back = kBackColour;
-  if (c.name == "Sh") p->line = c.index == 0 ? RGB(0, 0, 0) : RGB(255, 255, 255);
-  if (c.name == "lbl" && c.index == 15) p->centred = true;
-  if (c.name == "lbl_Fname") p->bordered = true;
+  // Colours are stored as red + 256 green + 65536 blue, as COLORREF holds them.
+  p->line = static_cast<COLORREF>(c.properties.ReadInt32("BorderColor", 0)) & 0xFFFFFF;
+  p->centred = c.properties.ReadInt32("Alignment", 0) == 2;
+  p->bordered = c.properties.ReadInt32("BorderStyle", 0) == 1;
   if (c.name == "Img_BGM" || c.name == "lbl_BGM") {
     const int index = c.index;
     p->onMouseDown = [this, index] { BGM_MouseDown(index); };
@@ -206,12 +254,14 @@ void VantrelP::CreateControl(const ControlLayout& c) {
 }
 
 void VantrelP::CreateControls() {
-  font_ = createDialogFont();
+  ambient_.SetBackColor(static_cast<std::int32_t>(kBackColour));
+  ambient_.SetUserMode(true);
   for (const ControlLayout& c : layout_) CreateControl(c);
 }
 
 bool VantrelP::Load() {
-  layout_ = designedDialogLayout();
+  layout_ = dialogLayoutFromText(resourceBytes(instance_, IDR_VANTREL_P_LAYOUT));
+  if (layout_.empty()) return false;
   LoadPictures();
   twipsPerPixelX_ = screenTwipsPerPixelX();
   twipsPerPixelY_ = screenTwipsPerPixelY();
@@ -232,9 +282,6 @@ bool VantrelP::Load() {
     Form_QueryUnload();
     Form_Unload();
   };
-  events.message = [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    return OnMessage(msg, wp, lp, result);
-  };
   return form_.load(style, std::move(events));
 }
 
@@ -249,14 +296,14 @@ void VantrelP::OnLoad() {
   }
   CreateControls();
   Form_Load();
-  form_.setTimer(kTimer1, kTimer1Interval, true);
+  form_.setTimer(kTimer1, timer1Interval_, true);
 }
 
 void VantrelP::ShowKind(int kind) {
   const KindControls k = kindControlsFor(kind);
   for (int i = 0; i < 3; ++i) setPlainPicture(&imgBgm_[i], imgRa_[i == k.selectedMark ? 1 : 0]);
   if (bgmRepeat_) EnableWindow(bgmRepeat_, k.repeatEnabled);
-  setDialogButtonEnabled(&cmdFile_, k.fileEnabled);
+  cmdFile_.SetEnabled(k.fileEnabled);
 }
 
 void VantrelP::Form_Load() {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "host/dialog/banner_cycle.h"
-#include "host/dialog/dialog_layout.h"
 #include "host/dialog/dialog_placement.h"
 #include "host/dialog/kind_selection.h"
 
@@ -75,24 +74,6 @@ TEST(DialogPlacement, CentresAcrossAndPutsAThirdOfTheFreeHeightAbove) {
   p = dialogPosition(100, 100, 105, 107);
   EXPECT_EQ(p.left, -2);
   EXPECT_EQ(p.top, -2);
-}
-
-TEST(DialogLayout, HoldsEveryVisibleControlInsideItsContainer) {
-  const auto& layout = designedDialogLayout();
-  const ControlLayout* frame = findControl(layout, "GFXFrameX1");
-  ASSERT_NE(frame, nullptr);
-  for (const ControlLayout& c : layout) {
-    const long cw = c.container.empty() ? kDialogClientWidthTwips : frame->width;
-    const long ch = c.container.empty() ? kDialogClientHeightTwips : frame->height;
-    EXPECT_TRUE(c.container.empty() || c.container == "GFXFrameX1") << c.name;
-    EXPECT_LE(c.left + c.width, cw) << c.name << c.index;
-    EXPECT_LE(c.top + c.height, ch) << c.name << c.index;
-  }
-  for (int i = 0; i <= 2; ++i) {
-    EXPECT_NE(findControl(layout, "Img_BGM", i), nullptr) << i;
-    EXPECT_NE(findControl(layout, "lbl_BGM", i), nullptr) << i;
-  }
-  EXPECT_EQ(findControl(layout, "lbl_BGM", 3), nullptr);
 }
 
 }  // namespace
