@@ -24,6 +24,11 @@ namespace {
 
 using Core = MessageHook::Core;
 
+// NOTE: under Wine 8 every message to a window subclassed through comctl32
+// costs about 0.1 to 0.5 ms (its subclass chain lives in a window property,
+// which Wine keeps in the wineserver); on Windows the same path costs well
+// under a microsecond. controls_bench prints the figures.
+
 LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
 // The subclass id is the record's address: unique across every engine

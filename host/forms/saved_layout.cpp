@@ -16,7 +16,7 @@ std::string Unescape(const std::string& s) {
   for (size_t i = 0; i < s.size(); ++i) {
     if (s[i] == '\\' && i + 1 < s.size()) {
       char n = s[++i];
-      out += n == 'n' ? '\n' : n == 'r' ? '\r' : n;
+      out += n == 'n' ? '\n' : n == 'r' ? '\r' : n == 't' ? '\t' : n == 's' ? ' ' : n;
     } else {
       out += s[i];
     }
@@ -24,12 +24,17 @@ std::string Unescape(const std::string& s) {
   return out;
 }
 
+// Blanks at either end are written as "\\s" so that reading, which trims
+// lines, keeps them.
 std::string Escape(const std::string& s) {
   std::string out;
-  for (char c : s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
     if (c == '\\') out += "\\\\";
     else if (c == '\n') out += "\\n";
     else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (c == ' ' && (i == 0 || i + 1 == s.size())) out += "\\s";
     else out += c;
   }
   return out;

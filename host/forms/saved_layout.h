@@ -9,9 +9,10 @@
 //   Container=GFXFrameX1      the control it sits in; empty or absent: the form
 //   Left=2100                 position and size in twips
 //   Caption=&OK               any other key is a persisted property
-// Keys match without regard to case. In values "\\", "\n" and "\r" stand for
-// a backslash and line breaks. Lines outside a section, lines without "=",
-// and unknown keys are kept or skipped but never fail the parse.
+// Keys match without regard to case. In values "\\", "\n", "\r", "\t" stand
+// for a backslash, line breaks and a tab, and "\s" for a blank (written at
+// either end of a value, where reading trims). Lines outside a section, lines
+// without "=", and unknown keys are kept or skipped but never fail the parse.
 #include <string>
 #include <vector>
 

@@ -2,6 +2,8 @@
 // properties, access keys, and loading control properties from bad layouts.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "host/controls/button_properties.h"
 #include "host/controls/frame_properties.h"
 #include "host/forms/access_keys.h"
@@ -103,6 +105,26 @@ TEST(SavedLayout, BadInputLoadsControlsWithDefaults) {
   EXPECT_EQ(b.Font, FontDesc{});
   EXPECT_EQ(layout.controls[2].name, "Cmd_Can");
   EXPECT_EQ(controls::ReadButtonProperties(layout.controls[2].bag, FontDesc{}).Caption, "&OK");
+}
+
+TEST(SavedLayout, RandomTextNeverBreaksTheReaders) {
+  std::mt19937 rng(12345);
+  const std::string alphabet = "[]=;\\\n\r &-0123456789abcXYZ\xE8\xA8";
+  for (int round = 0; round < 2000; ++round) {
+    std::string text = round % 2 ? "[c]\n" : "";
+    const int len = static_cast<int>(rng() % 200);
+    for (int i = 0; i < len; ++i) text += alphabet[rng() % alphabet.size()];
+    const SavedLayout layout = ParseLayout(text);
+    for (const LayoutControl& c : layout.controls) {
+      EXPECT_FALSE(c.name.empty());
+      const controls::FrameProperties f = controls::ReadFrameProperties(c.bag, 0);
+      const controls::ButtonProperties b = controls::ReadButtonProperties(c.bag, FontDesc{});
+      EXPECT_GE(f.ShadowDepth, INT16_MIN);
+      EXPECT_FALSE(b.Font.face.empty());
+    }
+    // What is written reads back the same.
+    EXPECT_EQ(WriteLayout(ParseLayout(WriteLayout(layout))), WriteLayout(layout));
+  }
 }
 
 struct Probe : AmbientListener, AccessKeyTarget {
