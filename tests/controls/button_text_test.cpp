@@ -43,14 +43,6 @@ TEST(Gradient, RowsRunFromBottomToTopColour) {
   EXPECT_TRUE(GradientRows(1, 2, -1).empty());
 }
 
-TEST(Palette, StateColoursFromTheTable) {
-  const ButtonPalette p = InitPalette();
-  EXPECT_EQ(p.border[0], MakeColour(201, 199, 186));
-  EXPECT_EQ(p.border[4], MakeColour(0, 60, 116));
-  EXPECT_EQ(p.rowH2[3], MakeColour(230, 150, 0));
-  EXPECT_EQ(p.disabledText, MakeColour(161, 161, 146));
-}
-
 TEST(ButtonProperties, DefaultsAreNotWrittenAndFontAlwaysIs) {
   forms::PropertyBag bag;
   ButtonProperties p;
