@@ -160,3 +160,27 @@ void setPlainPicture(PlainControl* control, HBITMAP picture) {
 }
 
 }  // namespace vantrel
+
+namespace vantrel {
+
+void fitLabelToText(PlainControl* control) {
+  if (!control->hwnd || control->kind != PlainKind::Label || control->text.empty()) return;
+  HDC dc = GetDC(control->hwnd);
+  HGDIOBJ old = SelectObject(dc, control->font ? control->font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE text{};
+  GetTextExtentPoint32W(dc, control->text.c_str(), static_cast<int>(control->text.size()), &text);
+  SelectObject(dc, old);
+  ReleaseDC(control->hwnd, dc);
+  RECT r;
+  GetWindowRect(control->hwnd, &r);
+  MapWindowPoints(nullptr, GetParent(control->hwnd), reinterpret_cast<POINT*>(&r), 2);
+  const int width = r.right - r.left;
+  if (text.cx <= width) return;
+  // NOTE: a stand-in face (IPA Gothic under Wine) runs a little wider than
+  // the designed one, which would cut captions sized for it.
+  const int left = control->centred ? r.left - (text.cx - width) / 2 : r.left;
+  SetWindowPos(control->hwnd, nullptr, left, r.top, text.cx, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace vantrel

@@ -34,4 +34,8 @@ HWND createPlainControl(PlainControl* control, HWND parent, int id, const RECT& 
 void setPlainText(PlainControl* control, const std::wstring& text);
 void setPlainPicture(PlainControl* control, HBITMAP picture);
 
+// Widens a label whose caption is wider than the label in its font, keeping
+// its left edge (its centre when centred), so the caption shows whole.
+void fitLabelToText(PlainControl* control);
+
 }  // namespace vantrel

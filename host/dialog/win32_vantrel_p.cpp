@@ -250,7 +250,9 @@ void VantrelP::CreateControl(const ControlLayout& c) {
     p->cursor = hand_;
     p->onClick = [this, index] { Pic_m_Click(index); };
   }
-  if (createPlainControl(p, parent, id, r)) setPlainText(p, p->text);
+  if (!createPlainControl(p, parent, id, r)) return;
+  setPlainText(p, p->text);
+  if (p->kind == PlainKind::Label && !p->bordered) fitLabelToText(p);
 }
 
 void VantrelP::CreateControls() {

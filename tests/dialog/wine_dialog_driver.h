@@ -47,6 +47,9 @@ void clickAt(HWND window, int x, int y, bool rightButton = false);
 // The screen pixel at (x, y) of window's client area.
 COLORREF clientPixel(HWND window, int x, int y);
 
+// True when any pixel of window's client area on screen is not black.
+bool anyLitPixel(HWND window);
+
 // Whole-file bytes; empty when missing.
 std::string readFileBytes(const std::string& path);
 bool writeFileBytes(const std::string& path, const std::string& bytes);
