@@ -49,10 +49,14 @@ vantrel_display() {
 
 # A home whose ALSA default is a null device, so MCI and PlaySound find a
 # wave output without real sound hardware. Only for tests and headless runs.
+# The device also records what is played into $VANTREL_AUDIO_CAPTURE (raw
+# samples), so tests can see sound flow and stop.
 vantrel_null_sound_home() {
   local home="$1"
   mkdir -p "$home"
-  printf 'pcm.!default { type null }\n' > "$home/.asoundrc"
+  export VANTREL_AUDIO_CAPTURE="$home/audio-capture.raw"
+  printf 'pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' \
+    "$VANTREL_AUDIO_CAPTURE" > "$home/.asoundrc"
   export HOME="$home"
 }
 

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/host/audio_capture.h"
 #include "tests/host/win32_process_helpers.h"
 
 namespace vantrel {
@@ -185,10 +186,22 @@ TEST_F(HostRun, ConfigureUnknownAndGarbageArgumentsEndWithoutARun) {
   useRenderer(L"fake_renderer.exe");
   const std::wstring huge = L"/s" + std::wstring(10000, L'x');
   for (const std::wstring& args :
-       {std::wstring(L"/c"), std::wstring(L"/c:1234"), std::wstring(L"/a"), std::wstring(L"s"),
-        std::wstring(L"\u00ff\u00fe garbage \"\""), std::wstring(L"/x") + std::wstring(10000, L'9')}) {
+       {std::wstring(L"/a"), std::wstring(L"s"), std::wstring(L"\u00ff\u00fe garbage \"\""),
+        std::wstring(L"/x") + std::wstring(10000, L'9')}) {
     SCOPED_TRACE(args.substr(0, 20));
     ChildProcess host(scr(), args);
+    EXPECT_TRUE(host.waitForEnd(5000));
+    EXPECT_EQ(slurp(kIni).find("Width"), std::string::npos);
+  }
+  // Configure mode opens the settings dialog, writes no screen size, and
+  // ends when the dialog closes.
+  for (const wchar_t* args : {L"/c", L"/c:1234"}) {
+    SCOPED_TRACE(args);
+    ChildProcess host(scr(), args);
+    HWND dialog = test::waitForWindow(L"\u25a0Vantrel\u25a0", 10000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(host.waitForEnd(5000));
     EXPECT_EQ(slurp(kIni).find("Width"), std::string::npos);
   }
@@ -198,6 +211,79 @@ TEST_F(HostRun, ConfigureUnknownAndGarbageArgumentsEndWithoutARun) {
   ASSERT_NE(renderer, nullptr);
   PostMessageW(renderer, WM_CLOSE, 0, 0);
   EXPECT_TRUE(host.waitForEnd(3000));
+}
+
+// The music section as the settings dialog writes it ("BGM区分", "BGMﾌｧｲﾙ").
+std::string musicSection(const std::string& kind, const std::string& file) {
+  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + kind + "\r\nBGM\xd8\xcb\xdf\xb0\xc4= 0\r\n"
+         "BGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
+}
+
+std::string binFileA(const char* name) {
+  std::wstring folder = test::binFolder();
+  return std::string(folder.begin(), folder.end()) + "\\" + name;
+}
+
+// Runs "/s" with the fake renderer for a while, ends the renderer and
+// checks that the host follows; returns the host's exit code.
+DWORD runAndEnd(const std::wstring& scr, DWORD runMs, const test::AudioCapture* capture,
+                bool expectSound) {
+  ChildProcess host(scr, L"/s");
+  HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
+  EXPECT_NE(renderer, nullptr);
+  test::pumpFor(runMs);
+  if (capture) {
+    EXPECT_EQ(capture->growsWithin(1500), expectSound);
+  }
+  PostMessageW(renderer, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(host.waitForEnd(5000));
+  if (capture) {
+    EXPECT_TRUE(capture->staysStill(800)) << "sound after the run";
+  }
+  return host.exitCode();
+}
+
+TEST_F(HostRun, ChosenMusicPlaysDuringTheRunAndStopsAfterIt) {
+  test::AudioCapture capture;
+  if (!capture.available()) GTEST_SKIP() << "no VANTREL_AUDIO_CAPTURE device";
+  useRenderer(L"fake_renderer.exe");
+  for (const char* song : {"tone_long.mp3", "tone_short.wav"}) {
+    SCOPED_TRACE(song);
+    put(kIni, musicSection(" 2", binFileA(song)));
+    EXPECT_EQ(runAndEnd(scr(), 2500, &capture, true), 0u);  // the MP3 keeps going, the WAV loops
+  }
+}
+
+TEST_F(HostRun, BadSettingsNeitherCrashNorHangNorLeaveMusic) {
+  test::AudioCapture capture;
+  useRenderer(L"fake_renderer.exe");
+  const std::string song = binFileA("tone_long.mp3");
+  const char binary[] = "\x00\xff\xfe[Section]\r\n\x81\x00=\x01\x02\r\n[\r\n=\r\n";
+  const std::string cases[] = {
+      std::string(binary, sizeof binary - 1),
+      musicSection("99999999999999999999", song),
+      musicSection("-1", song),
+      musicSection(" 1", ""),  // a CD without a drive
+      musicSection(" 2", "\"" + song + "\""),
+      musicSection(" 2", "C:\\\"quoted\".mp3"),
+      musicSection(" 2", "C:\\" + std::string(300, 'a') + ".mp3"),
+      musicSection(" 2", "C:\\\x82\xa0\xff\xfe\x80.mp3"),
+      musicSection(" 2", binFileA("fake_renderer.exe")),  // plays nothing: not WAV or MP3
+  };
+  for (std::size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+    SCOPED_TRACE(i);
+    put(kIni, cases[i]);
+    const bool playable = i == 4;  // only the quoted real path names a playable file
+    EXPECT_EQ(runAndEnd(scr(), 300, capture.available() ? &capture : nullptr, playable), 0u);
+  }
+  // A settings file locked by another program: nothing can be read or written.
+  put(kIni, musicSection(" 2", song));
+  HANDLE lock = CreateFileA(kIni, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(runAndEnd(scr(), 300, capture.available() ? &capture : nullptr, false), 0u);
+  CloseHandle(lock);
+  EXPECT_EQ(slurp(kIni), musicSection(" 2", song));
 }
 
 TEST_F(HostRun, PreviewCoversItsWindowAndEndsWithIt) {
