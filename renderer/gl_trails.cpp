@@ -87,6 +87,11 @@ int roundUpToPowerOfTwo(int value) {
 
 TrailMode TrailKeeper::start(int width, int height, bool preferFramebuffer) {
   release();
+  started_ = true;
+  preferFramebuffer_ = preferFramebuffer;
+  mode_ = TrailMode::None;
+  // A minimised window reports no area; the next size brings the picture back.
+  if (width <= 0 || height <= 0) return mode_;
   const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
   nonPowerOfTwo_ = hasExtension("GL_ARB_texture_non_power_of_two") ||
                    (version != nullptr && version[0] >= '2' && version[0] <= '9');
@@ -149,10 +154,7 @@ void TrailKeeper::clearKept() {
 }
 
 void TrailKeeper::resize(int width, int height) {
-  if (mode_ == TrailMode::None) return;
-  const bool preferFramebuffer = mode_ == TrailMode::Framebuffer;
-  release();
-  start(width, height, preferFramebuffer);
+  if (started_) start(width, height, preferFramebuffer_);
 }
 
 void TrailKeeper::beginFrame() {

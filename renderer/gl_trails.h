@@ -27,7 +27,7 @@ class TrailKeeper {
   // Needs a current context. Uses a framebuffer object when `preferFramebuffer`
   // and the driver offers one, else a texture copy; black afterwards.
   TrailMode start(int width, int height, bool preferFramebuffer = true);
-  // New size: the kept picture is reallocated and black.
+  // New size: the kept picture is reallocated and black (after start only).
   void resize(int width, int height);
   // Before the frame's first draw: makes the kept picture the draw target.
   void beginFrame();
@@ -53,6 +53,8 @@ class TrailKeeper {
   int width_ = 0, height_ = 0;
   int textureWidth_ = 0, textureHeight_ = 0;
   bool nonPowerOfTwo_ = false;
+  bool started_ = false;
+  bool preferFramebuffer_ = true;
 };
 
 }  // namespace vantrel

@@ -81,6 +81,14 @@ class RendererGl : public ::testing::Test {
 
   static int brightness(const Rgb& c) { return c.r + c.g + c.b; }
 
+  // What the screen shows after the swap (GL rows count from the bottom).
+  static Rgb windowPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, kHeight - 1 - y);
+    ReleaseDC(nullptr, screen);
+    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+  }
+
   // The brightest pixel of the 3 x 3 block around (x, y): a vertex at a
   // pixel corner spreads its colour over the pixels next to it.
   static Rgb brightestNear(int x, int y) {
@@ -119,6 +127,7 @@ class RendererGl : public ::testing::Test {
       present();
       const int next = pixel(105, 105).g;
       EXPECT_NEAR(next, value * 11.0 / 12.0, 1.01) << "frame " << frame;
+      EXPECT_EQ(windowPixel(105, 105).g, next) << "frame " << frame;
       value = next;
     }
     EXPECT_LT(value, 90);  // 240 * (11/12)^12 is about 84
@@ -258,8 +267,15 @@ TEST_F(RendererGl, SizeMessageWithHeightZeroGivesOneAndBlackPictures) {
   EXPECT_EQ(viewport[2], 200);
   EXPECT_EQ(viewport[3], 1);
 
+  // Minimised: no area to keep a picture of, until the size comes back.
+  SendMessageA(mainWindow(), WM_SIZE, SIZE_MINIMIZED, 0);
+  EXPECT_EQ(rendererState().screenWidth, 0);
+  EXPECT_EQ(rendererState().screenHeight, 1);
+  EXPECT_EQ(trailKeeper().mode(), TrailMode::None);
+
   SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
   EXPECT_EQ(rendererState().screenHeight, kHeight);
+  EXPECT_EQ(trailKeeper().mode(), TrailMode::Framebuffer);
   EXPECT_EQ(litPixels(), 0);  // the trails are lost on a resize
 }
 
