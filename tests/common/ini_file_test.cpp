@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -76,6 +80,23 @@ TEST_F(IniFile, FailedWritesLeaveTheOldFileAndReportFailure) {
   std::string leftover;
   EXPECT_EQ(readWholeFile(path + ".new", leftover), ReadResult::Missing);
 }
+
+#ifdef _WIN32
+// NOTE: on Windows a file opened without sharing by another program can be
+// neither read nor replaced.
+TEST_F(IniFile, ALockedFileReadsAsMissingAndIsNotOverwritten) {
+  put(path, "[Settings]\r\nWidth= 800\r\n");
+  HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(readProfileInt(path, "Settings", "Width", 1024), 1024);
+  EXPECT_FALSE(writeProfileString(path, "Settings", "Width", " 1280"));
+  CloseHandle(lock);
+  EXPECT_EQ(slurp(path), "[Settings]\r\nWidth= 800\r\n");
+  EXPECT_TRUE(writeProfileString(path, "Settings", "Width", " 1280"));
+  EXPECT_EQ(readProfileInt(path, "Settings", "Width", 1024), 1280);
+}
+#endif
 
 }  // namespace
 }  // namespace vantrel
