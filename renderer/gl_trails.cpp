@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace vantrel {
@@ -45,8 +46,7 @@ bool hasExtension(const char* name) {
 
 PROC lookUp(const char* name, const char* suffix) {
   char full[64];
-  std::strcpy(full, name);
-  std::strcat(full, suffix);
+  std::snprintf(full, sizeof(full), "%s%s", name, suffix);
   PROC proc = wglGetProcAddress(full);
   // NOTE: some drivers return small integers instead of nullptr for
   // functions they lack.

@@ -2,6 +2,7 @@
 // its window title.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,13 +12,15 @@
 namespace vantrel {
 namespace {
 
-std::string programPath() {
+std::string binFolder() {
   char path[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder(path, n);
   folder.resize(folder.find_last_of('\\') + 1);
-  return folder + "Vantrel.dll";
+  return folder;
 }
+
+std::string programPath() { return binFolder() + "Vantrel.dll"; }
 
 struct FindContext {
   DWORD processId;
@@ -168,6 +171,70 @@ TEST_F(RendererProgram, ArrowsOtherKeysAndMouseDoNotEndIt) {
   EXPECT_NE(FindWindowA(nullptr, "Vantrel_VC"), nullptr);
   PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(waitForExit(), 0);
+}
+
+// Runs vantrel_still with the given arguments; its exit code, or -1.
+long runStill(const std::string& arguments) {
+  const std::string path = binFolder() + "vantrel_still.exe";
+  std::string commandLine = "\"" + path + "\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                      0, nullptr, nullptr, &startup, &process)) {
+    return -1;
+  }
+  long code = -1;
+  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    code = static_cast<long>(exitCode);
+  } else {
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return code;
+}
+
+std::string readFile(const std::string& path) {
+  std::string bytes;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+      bytes.append(buffer, n);
+    std::fclose(file);
+  }
+  return bytes;
+}
+
+TEST(StillPicture, SameArgumentsGiveTheSameLitPicture) {
+  const std::string first = binFolder() + "still_test_a.bmp";
+  const std::string second = binFolder() + "still_test_b.bmp";
+  ASSERT_EQ(runStill("152 112 7 90 \"" + first + "\""), 0);
+  ASSERT_EQ(runStill("152 112 7 90 \"" + second + "\""), 0);
+  const std::string a = readFile(first);
+  const std::string b = readFile(second);
+  DeleteFileA(first.c_str());
+  DeleteFileA(second.c_str());
+  const std::size_t rowBytes = (152 * 3 + 3) & ~3u;
+  ASSERT_EQ(a.size(), 54 + rowBytes * 112);
+  EXPECT_EQ(a.compare(0, 2, "BM"), 0);
+  EXPECT_EQ(static_cast<unsigned char>(a[18]), 152);
+  EXPECT_EQ(static_cast<unsigned char>(a[22]), 112);
+  EXPECT_EQ(a, b);
+  std::size_t lit = 0;
+  for (std::size_t i = 54; i < a.size(); ++i) lit += a[i] != 0 ? 1 : 0;
+  EXPECT_GT(lit, a.size() / 4);
+}
+
+TEST(StillPicture, BadArgumentsAreRefused) {
+  EXPECT_EQ(runStill("152 112 7"), 2);
+  EXPECT_EQ(runStill("0 112 7 90 x.bmp"), 2);
+  EXPECT_EQ(runStill("152 abc 7 90 x.bmp"), 2);
+  EXPECT_EQ(runStill("152 112 7 90 \"Q:\\no\\such\\folder\\x.bmp\""), 1);
 }
 
 }  // namespace
