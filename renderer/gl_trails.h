@@ -11,7 +11,10 @@ namespace vantrel {
 enum class TrailMode {
   None,         // no kept image: trails depend on what the driver preserves
   Framebuffer,  // draw into an off-screen framebuffer, copy it to the window
-  CopyTexture,  // copy the back buffer into a texture before every swap
+  // Copies the back buffer into a texture before every swap.
+  // NOTE: only pixels the window owns are copied; this path relies on the
+  // full-screen window being unobscured, which the framebuffer path does not.
+  CopyTexture,
 };
 
 // NOTE: a double-buffered window's back buffer is undefined after
