@@ -16,7 +16,8 @@ int sizeTwips16(int pixels, int twipsPerPixelAxis) {
   return (twips >= -32768 && twips <= 32767) ? static_cast<int>(twips) : 0;
 }
 
-class PreviewWindow {
+// The preview window: one still picture, Img_Prev, over a black ground.
+class Vantrel_R {
  public:
   bool show(HWND parent) {
     RECT r = {};
@@ -28,7 +29,7 @@ class PreviewWindow {
       widthTwips = sizeTwips16(r.right - r.left, tppX);
       heightTwips = sizeTwips16(r.bottom - r.top, tppY);
     }
-    picture_.loadResource(VANTREL_PREVIEW_JPEG);
+    Img_Prev.loadResource(VANTREL_PREVIEW_JPEG);
     FormStyle style;
     style.caption = L"Preview Window";
     style.style = WS_CLIPCHILDREN;
@@ -57,12 +58,12 @@ class PreviewWindow {
     RECT client;
     GetClientRect(window_.handle(), &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    picture_.paint(dc, client);
+    Img_Prev.paint(dc, client);
     EndPaint(window_.handle(), &ps);
   }
 
   FormWindow window_;
-  JpegPicture picture_;
+  JpegPicture Img_Prev;
 };
 
 }  // namespace
@@ -75,7 +76,7 @@ void runPreview(std::int32_t parentHandle) {
   // an invisible process forever: end at once instead.
   if (!parent || !IsWindow(parent)) return;
   OleInitialize(nullptr);
-  PreviewWindow preview;
+  Vantrel_R preview;
   if (preview.show(parent)) runMessageLoop();
   OleUninitialize();
 }

@@ -12,14 +12,15 @@
 namespace vantrel {
 namespace {
 
-const UINT_PTR kTimerMp3 = 1;       // Timer1: MP3 keep-alive
-const UINT_PTR kTimerCd = 2;        // Timer2: CD keep-alive
-const UINT_PTR kTimerRenderer = 3;  // Timer3: renderer watch
+const UINT_PTR Timer1 = 1;  // MP3 keep-alive, 1000 ms
+const UINT_PTR Timer2 = 2;  // CD keep-alive, 200 ms
+const UINT_PTR Timer3 = 3;  // renderer watch, 500 ms
 
-class SaverRun {
+// The hidden saver window.
+class Vantrel_S {
  public:
-  explicit SaverRun(bool cursorHiddenByHost) : cursorHiddenByHost_(cursorHiddenByHost) {}
-  ~SaverRun() {
+  explicit Vantrel_S(bool cursorHiddenByHost) : cursorHiddenByHost_(cursorHiddenByHost) {}
+  ~Vantrel_S() {
     if (renderer_) CloseHandle(renderer_);
   }
 
@@ -35,9 +36,9 @@ class SaverRun {
 
  private:
   void onLoad() {
-    window_.setTimer(kTimerMp3, 1000, false);
-    window_.setTimer(kTimerCd, 200, false);
-    window_.setTimer(kTimerRenderer, 500, true);
+    window_.setTimer(Timer1, 1000, false);
+    window_.setTimer(Timer2, 200, false);
+    window_.setTimer(Timer3, 500, true);
     startRenderer();
     startMusic();
   }
@@ -64,7 +65,7 @@ class SaverRun {
   void startMusic() {
     if (BGM_Kind == 1) {
       CD_Open(mci_);
-      window_.enableTimer(kTimerCd, true);
+      window_.enableTimer(Timer2, true);
     } else if (BGM_Kind == 2) {
       switch (musicFileTypeOf(BGM_File)) {
         case MusicFileType::Wav:
@@ -72,7 +73,7 @@ class SaverRun {
           break;
         case MusicFileType::Mp3:
           MP3_OpenPlay(mci_, BGM_File);
-          window_.enableTimer(kTimerMp3, true);
+          window_.enableTimer(Timer1, true);
           break;
         case MusicFileType::None:
           break;
@@ -81,12 +82,12 @@ class SaverRun {
   }
 
   void onTimer(UINT_PTR id) {
-    if (id == kTimerMp3) MP3_Watch(mci_);
-    if (id == kTimerCd) {
+    if (id == Timer1) MP3_Watch(mci_);
+    if (id == Timer2) {
       CD_Watch(mci_, BGM_Track);
-      window_.enableTimer(kTimerCd, CD_Watching != 0);
+      window_.enableTimer(Timer2, CD_Watching != 0);
     }
-    if (id == kTimerRenderer) watchRenderer();
+    if (id == Timer3) watchRenderer();
   }
 
   void watchRenderer() {
@@ -94,7 +95,7 @@ class SaverRun {
     bool running = renderer_ && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
     long elapsed = static_cast<long>(GetTickCount() - startTick_);
     if (watch_.shouldEnd(found, running, elapsed)) {
-      window_.enableTimer(kTimerRenderer, false);
+      window_.enableTimer(Timer3, false);
       window_.unload();
     }
   }
@@ -102,15 +103,15 @@ class SaverRun {
   // Stops the music, gives the cursor back and ends the host, whatever the
   // reason for the unload.
   void onUnload() {
-    if (window_.timerEnabled(kTimerCd)) {
-      window_.enableTimer(kTimerCd, false);
+    if (window_.timerEnabled(Timer2)) {
+      window_.enableTimer(Timer2, false);
       CD_Close(mci_);
     }
     if (BGM_Kind == 2) {
       MusicFileType type = musicFileTypeOf(BGM_File);
       if (type == MusicFileType::Wav) WAV_Stop(mci_);
       if (type == MusicFileType::Mp3) {
-        window_.enableTimer(kTimerMp3, false);
+        window_.enableTimer(Timer1, false);
         MP3_Close(mci_);
       }
     }
@@ -129,7 +130,7 @@ class SaverRun {
 }  // namespace
 
 void runSaver(bool cursorHiddenByHost) {
-  SaverRun run(cursorHiddenByHost);
+  Vantrel_S run(cursorHiddenByHost);
   if (!run.load()) {
     if (cursorHiddenByHost) ShowCursor(TRUE);
     ExitProcess(0);

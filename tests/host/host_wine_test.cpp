@@ -308,6 +308,21 @@ TEST_F(HostRun, PreviewCoversItsWindowAndEndsWithIt) {
   EXPECT_EQ(GetAncestor(preview, GA_PARENT), page);
   EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);  // nothing written
   test::pumpFor(300);
+  // The still is painted over the whole window: lit pixels in each quarter.
+  HDC screen = GetDC(nullptr);
+  int litQuarters = 0;
+  for (int q = 0; q < 4; ++q) {
+    int lit = 0;
+    for (int y = 0; y < 56; y += 2) {
+      for (int x = 0; x < 76; x += 2) {
+        COLORREF c = GetPixel(screen, 10 + (q % 2) * 76 + x, 10 + (q / 2) * 56 + y);
+        if (GetRValue(c) + GetGValue(c) + GetBValue(c) > 60) ++lit;
+      }
+    }
+    if (lit > 0) ++litQuarters;
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_GE(litQuarters, 3);
   EXPECT_TRUE(host.running());
   DestroyWindow(page);
   EXPECT_TRUE(host.waitForEnd(5000));
