@@ -25,6 +25,8 @@
 #include "host/forms/ambient.h"
 #include "host/forms/win32_form_window.h"
 #include "host/forms/win32_screen.h"
+#include "host/number_text.h"
+#include "host/settings_file.h"
 
 namespace vantrel {
 
@@ -38,18 +40,7 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 100;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_WINDOWEDGE;
-// The settings keys as the host stores them: code page 932 bytes.
-const char kIniSection[] = "Section";
-const char kKeyKind[] = "BGM\x8b\xe6\x95\xaa";          // BGM区分
-const char kKeyTrack[] = "BGM\xd8\xcb\xdf\xb0\xc4";     // BGMﾘﾋﾟｰﾄ
-const char kKeyFile[] = "BGM\xcc\xa7\xb2\xd9";          // BGMﾌｧｲﾙ
 constexpr int kDropDownListPixels = 160;
-
-// A number as the settings file holds it: one blank before a non-negative
-// number, the minus sign before a negative one.
-std::string iniNumberText(int value) {
-  return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
-}
 
 std::int16_t clampToInt16(long v) {
   if (v > 32767) return 32767;
@@ -357,7 +348,9 @@ void VantrelP::Form_Unload() {
 }
 
 void VantrelP::Cmd_Set_Click() {
-  if (host_.writeIniValue) host_.writeIniValue(kIniSection, kKeyKind, iniNumberText(*host_.bgmKind));
+  if (host_.writeIniValue) {
+    host_.writeIniValue(kSectionMusic, kKeyBgmKind, numberToText(*host_.bgmKind));
+  }
   std::wstring text;
   if (bgmRepeat_) {
     const int length = GetWindowTextLengthW(bgmRepeat_);
@@ -367,8 +360,8 @@ void VantrelP::Cmd_Set_Click() {
   }
   *host_.bgmTrack = trackFromText(utf8FromWide(text));
   if (host_.writeIniValue) {
-    host_.writeIniValue(kIniSection, kKeyTrack, iniNumberText(*host_.bgmTrack));
-    host_.writeIniValue(kIniSection, kKeyFile, *host_.bgmFile);
+    host_.writeIniValue(kSectionMusic, kKeyBgmTrack, numberToText(*host_.bgmTrack));
+    host_.writeIniValue(kSectionMusic, kKeyBgmFile, *host_.bgmFile);
   }
   Unload();
 }
