@@ -65,12 +65,20 @@ std::string screenSizeLines() {
 
 TEST_F(HostRun, SaverWritesTheScreenSizeStartsTheRendererAndFollowsItsEnd) {
   useRenderer(L"fake_renderer.exe");
-  ChildProcess host(scr(), L"/s");
+  const std::string reportPath = "C:\\orlek_temp\\renderer-start.txt";
+  DeleteFileA(reportPath.c_str());
+  ChildProcess host(scr(), L"/s", "VANTREL_FAKE_REPORT=" + reportPath);
   ASSERT_TRUE(host.started());
   HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
   ASSERT_NE(renderer, nullptr);
   EXPECT_NE(test::waitForWindow(L"Vantrel_Main", 2000), nullptr);
   EXPECT_EQ(slurp(kIni), "[Settings]\r\n" + screenSizeLines());
+  // Started in a normal window (show mode 1) with no arguments: the command
+  // line is the quoted program path alone.
+  const std::wstring folderW = folder_;
+  const std::string program = std::string(folderW.begin(), folderW.end()) + "\\Vantrel.dll";
+  EXPECT_EQ(slurp(reportPath.c_str()), "show 1\ncommand line \"" + program + "\"\n");
+  DeleteFileA(reportPath.c_str());
   // A second start while the run is on ends at once and writes nothing.
   put(kIni, "[Settings]\r\nWidth= 1\r\n");
   ChildProcess second(scr(), L"/s");
