@@ -41,9 +41,17 @@ class HostRun : public ::testing::Test {
     folder_ = std::wstring(temp) + L"vantrel-host-" + std::to_wstring(GetTickCount());
     CreateDirectoryW(folder_.c_str(), nullptr);
     ASSERT_TRUE(test::copyInto(test::binFolder() + L"\\Vantrel.scr", scr()));
+    // Other suites share the settings file: keep theirs and put it back.
+    hadSettings_ = GetFileAttributesA(kIni) != INVALID_FILE_ATTRIBUTES;
+    if (hadSettings_) savedSettings_ = slurp(kIni);
     DeleteFileA(kIni);
   }
   void TearDown() override {
+    if (hadSettings_) {
+      put(kIni, savedSettings_);
+    } else {
+      DeleteFileA(kIni);
+    }
     test::endProcessesOwning(L"Vantrel_VC");
     test::endProcessesOwning(L"Vantrel_Main");
     DeleteFileW(scr().c_str());
@@ -56,6 +64,8 @@ class HostRun : public ::testing::Test {
   std::wstring scr() const { return folder_ + L"\\Vantrel.scr"; }
 
   std::wstring folder_;
+  bool hadSettings_ = false;
+  std::string savedSettings_;
 };
 
 std::string screenSizeLines() {
