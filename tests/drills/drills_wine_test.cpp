@@ -251,6 +251,40 @@ TEST_F(Drill, SettingsFolderReadOnlyOrDiskFullKeepsThePreviousFile) {
       << "a partial new settings file was left behind";
 }
 
+// The host killed at moments spread over its start-up, while it writes the
+// screen size: the file is always the previous one, or it with "Width" or
+// both keys brought up to date, never half written.
+TEST_F(Drill, HostKilledWhileWritingNeverLeavesAHalfWrittenSettingsFile) {
+  if (!mountedSettings().empty()) GTEST_SKIP() << "settings on a drill mount";
+  const std::string width = std::to_string(GetSystemMetrics(SM_CXSCREEN));
+  const std::string height = std::to_string(GetSystemMetrics(SM_CYSCREEN));
+  const std::string music = drill::musicSection(" 0", "");
+  const std::string previous = "[Settings]\r\nWidth= 1\r\nHeight= 2\r\n\r\n" + music;
+  const std::string widthDone = "[Settings]\r\nWidth= " + width + "\r\nHeight= 2\r\n\r\n" + music;
+  const std::string bothDone =
+      "[Settings]\r\nWidth= " + width + "\r\nHeight= " + height + "\r\n\r\n" + music;
+  int seen[3] = {0, 0, 0};
+  for (DWORD delayMs = 0; delayMs <= 600; delayMs += 25) {
+    SCOPED_TRACE(delayMs);
+    ASSERT_TRUE(drill::writeBytes(kSettingsPath, previous));
+    {
+      ChildProcess host(widen(scr()), L"/s");
+      ASSERT_TRUE(host.started());
+      Sleep(delayMs);
+    }  // terminated here if still running
+    drill::endProcesses(drill::programProcesses());
+    const std::string now = drill::readBytes(kSettingsPath);
+    const int which = now == previous ? 0 : now == widthDone ? 1 : now == bothDone ? 2 : -1;
+    EXPECT_NE(which, -1) << "settings file after the kill:\n" << now;
+    if (which >= 0) ++seen[which];
+  }
+  std::printf("kills leaving the file previous / width written / both written: %d / %d / %d\n",
+              seen[0], seen[1], seen[2]);
+  // The kills must have reached the writes, or the drill proved nothing.
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[2], 0);
+}
+
 // --- the settings file is unreadable or absurd ----------------------------
 
 std::string randomBytes(std::size_t n, unsigned seed) {
