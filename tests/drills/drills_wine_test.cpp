@@ -23,8 +23,9 @@ using drill::kSettingsFolder;
 using drill::kSettingsPath;
 using test::ChildProcess;
 
-// Under llvmpipe on a shared machine the renderer's first window can be slow.
-const DWORD kRendererStartMs = 30000;
+// Under llvmpipe on a shared machine the renderer's first window can be slow,
+// and a 100 MB settings file is read and written several times before it.
+const DWORD kRendererStartMs = 60000;
 
 std::wstring widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
@@ -212,6 +213,9 @@ TEST_F(Drill, ASettingsFileThatCannotBeReplacedSurvivesWhole) {
                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
       ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     } else {
+      // NOTE: Windows refuses to open a read-only file for writing or to
+      // replace it; Wine run as root does both, so only the writer's own
+      // check keeps the file.
       ASSERT_TRUE(SetFileAttributesA(kSettingsPath, FILE_ATTRIBUTE_READONLY));
     }
     {
@@ -229,7 +233,7 @@ TEST_F(Drill, ASettingsFileThatCannotBeReplacedSurvivesWhole) {
   }
 }
 
-// ProgramRun by settings_mount_drill.sh with C:\orlek_temp on a read-only or a full
+// Run by settings_mount_drill.sh with C:\orlek_temp on a read-only or a full
 // file system that already holds the previous settings (800 by 600).
 TEST_F(Drill, SettingsFolderReadOnlyOrDiskFullKeepsThePreviousFile) {
   const std::string mode = mountedSettings();
