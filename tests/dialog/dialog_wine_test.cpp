@@ -58,6 +58,7 @@ TEST_F(DialogTest, OpensWithItsTitleSizeListAndBanner) {
   Program program;
   HWND dialog = open(program, musicSection(" 1", " 12", ""));
   ASSERT_NE(dialog, nullptr);
+  const DWORD opened = GetTickCount();  // about 0.5 s into the banner's cycle
 
   RECT client;
   GetClientRect(dialog, &client);
@@ -88,7 +89,11 @@ TEST_F(DialogTest, OpensWithItsTitleSizeListAndBanner) {
   ASSERT_NE(left, nullptr);
   ASSERT_NE(right, nullptr);
   EXPECT_TRUE(anyLitPixel(left));
-  EXPECT_FALSE(anyLitPixel(right));
+  // Only while surely inside the first left-hand run (a loaded machine may
+  // have taken longer to get here).
+  if (GetTickCount() - opened < 1500) {
+    EXPECT_FALSE(anyLitPixel(right));
+  }
   EXPECT_TRUE(saveScreenshot("banner"));
   EXPECT_TRUE(waitFor([&] { return anyLitPixel(right); }, 4000));
 
@@ -126,13 +131,17 @@ TEST_F(DialogTest, KindClicksEnableExactlyTheirControls) {
     SCOPED_TRACE(std::string(c.control) + "(" + std::to_string(c.kind) + ")" +
                  (c.right ? " right" : " left"));
     click(findControl(dialog, c.control, c.kind), c.right);
-    EXPECT_TRUE(waitFor([&] { return (IsWindowEnabled(combo) != 0) == (c.kind == 1); }, 2000));
+    // Only the clicked kind's mark is filled; marks repaint after the click.
+    const auto marksShowKind = [&] {
+      for (int i = 0; i < 3; ++i) {
+        const COLORREF mark = clientPixel(findControl(dialog, "Img_BGM", i), 6, 6);
+        if (i == c.kind ? !isBlue(mark) : !isWhite(mark)) return false;
+      }
+      return true;
+    };
+    EXPECT_TRUE(waitFor(marksShowKind, 5000));
+    EXPECT_EQ(IsWindowEnabled(combo) != 0, c.kind == 1);
     EXPECT_EQ(IsWindowEnabled(fileButton) != 0, c.kind == 2);
-    for (int i = 0; i < 3; ++i) {
-      const COLORREF mark = clientPixel(findControl(dialog, "Img_BGM", i), 6, 6);
-      if (i == c.kind) EXPECT_TRUE(isBlue(mark)) << "mark " << i;
-      else EXPECT_TRUE(isWhite(mark)) << "mark " << i;
-    }
   }
   PostMessageW(dialog, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program.waitForExit(10000));
@@ -146,7 +155,7 @@ TEST_F(DialogTest, SaveWritesTheThreeKeysInOrder) {
 
   click(findControl(dialog, "lbl_BGM", 1));
   HWND combo = findControl(dialog, "BGM_Repeat");
-  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(combo) != 0; }, 2000));
+  ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(combo) != 0; }, 5000));
   SetWindowTextW(combo, L"5");
   click(findControl(dialog, "Cmd_Set"));
   ASSERT_TRUE(program.waitForExit(10000));
