@@ -1,7 +1,8 @@
 // The settings dialog's save when the settings file cannot be replaced: the
 // dialog still closes, and the previous file stays whole. Without a drill
-// mount the new file's place is locked by another program; under
-// settings_mount_drill.sh C:\orlek_temp is read-only or full.
+// mount the new file's place is locked by another program or the file is
+// marked read-only; under settings_mount_drill.sh C:\orlek_temp is
+// read-only or full.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ bool saveCdTrackFive() {
   return ended;
 }
 
-TEST(DialogSaveDrill, ALockedPlaceForTheNewFileKeepsThePreviousFile) {
+TEST(DialogSaveDrill, ALockedPlaceForTheNewFileOrAReadOnlyFileKeepsThePreviousFile) {
   if (!mountedSettings().empty()) GTEST_SKIP() << "settings on a drill mount";
   drill::SettingsBackup backup;
   CreateDirectoryA(drill::kSettingsFolder, nullptr);
@@ -55,7 +56,13 @@ TEST(DialogSaveDrill, ALockedPlaceForTheNewFileKeepsThePreviousFile) {
   CloseHandle(lock);
   EXPECT_EQ(drill::readBytes(kSettingsPath), previous);
 
-  // The same save with nothing in the way does write: the drill above is real.
+  // A settings file marked read-only is not replaced either.
+  ASSERT_TRUE(SetFileAttributesA(kSettingsPath, FILE_ATTRIBUTE_READONLY));
+  EXPECT_TRUE(saveCdTrackFive());
+  SetFileAttributesA(kSettingsPath, FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(drill::readBytes(kSettingsPath), previous);
+
+  // The same save with nothing in the way does write: the drills above are real.
   drill::removeAnything(std::string(kSettingsPath) + ".new");
   EXPECT_TRUE(saveCdTrackFive());
   const drill::MusicKeys saved = drill::readMusicKeys(drill::readBytes(kSettingsPath));
