@@ -69,6 +69,10 @@ class VantrelP {
   void ShowKind(int kind);
 
   void Form_Load();
+  void PlaceWindow();
+  void EtchTitleBox();
+  void FillTrackBox();
+  void TakeAnimPoint();
   void Form_QueryUnload() {}
   void Form_Unload();
   void Unload() { form_.unload(); }
@@ -301,45 +305,53 @@ void VantrelP::ShowKind(int kind) {
 
 void VantrelP::Form_Load() {
   counter_ = 0;
+  PlaceWindow();
+  EtchTitleBox();
+  ShowKind(*host_.bgmKind);
+  FillTrackBox();
+  setPlainText(&lblFname_, wideFromCp932(*host_.bgmFile));
+  TakeAnimPoint();
+  if (host_.animateOpen) host_.animateOpen(hwnd_);
+}
 
+// Centred across the screen, a third of the free height from the top.
+void VantrelP::PlaceWindow() {
   RECT window;
   GetWindowRect(hwnd_, &window);
   const TwipsPoint at = dialogPosition(
-      screenWidthTwips(), screenHeightTwips(),
-      (window.right - window.left) * twipsPerPixelX_, (window.bottom - window.top) * twipsPerPixelY_);
+      screenWidthTwips(), screenHeightTwips(), (window.right - window.left) * twipsPerPixelX_,
+      (window.bottom - window.top) * twipsPerPixelY_);
   const RECT moved = PixelRect(at.left, at.top, 0, 0);
   SetWindowPos(hwnd_, nullptr, moved.left, moved.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
-  // The white line of the etched title box: one pixel right of and below
-  // the black one.
-  if (const ControlLayout* sh0 = findControl(layout_, "Sh", 0)) {
-    const RECT r = PixelRect(sh0->left + 15, sh0->top + 15, sh0->width, sh0->height);
-    if (sh_[1].hwnd) SetWindowPos(sh_[1].hwnd, nullptr, r.left, r.top, 0, 0,
-                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The white line of the etched title box sits one pixel (15 twips) right of
+// and below the black one.
+void VantrelP::EtchTitleBox() {
+  const ControlLayout* sh0 = findControl(layout_, "Sh", 0);
+  if (!sh0 || !sh_[1].hwnd) return;
+  const RECT r = PixelRect(sh0->left + 15, sh0->top + 15, sh0->width, sh0->height);
+  SetWindowPos(sh_[1].hwnd, nullptr, r.left, r.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The stored track as its text, then the list: the empty entry and 1 to 30.
+void VantrelP::FillTrackBox() {
+  if (!bgmRepeat_) return;
+  SetWindowTextW(bgmRepeat_, wideFromUtf8(formatTrack(*host_.bgmTrack)).c_str());
+  for (int n = 0; n <= 30; ++n) {
+    SendMessageW(bgmRepeat_, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(wideFromUtf8(formatTrack(n)).c_str()));
   }
+}
 
-  ShowKind(*host_.bgmKind);
-
-  if (bgmRepeat_) {
-    SetWindowTextW(bgmRepeat_, wideFromUtf8(formatTrack(*host_.bgmTrack)).c_str());
-    for (int n = 0; n <= 30; ++n) {
-      SendMessageW(bgmRepeat_, CB_ADDSTRING, 0,
-                   reinterpret_cast<LPARAM>(wideFromUtf8(formatTrack(n)).c_str()));
-    }
-  }
-
-  setPlainText(&lblFname_, wideFromCp932(*host_.bgmFile));
-
+// The zoom starts from, and ends at, where the mouse is now.
+void VantrelP::TakeAnimPoint() {
   POINT cursor{};
-  if (GetCursorPos(&cursor)) {
-    *host_.animX = clampToInt16(cursor.x);
-    *host_.animY = clampToInt16(cursor.y);
-  } else {
-    *host_.animX = 0;
-    *host_.animY = 0;
-  }
-  if (host_.animateOpen) host_.animateOpen(hwnd_);
+  const bool known = GetCursorPos(&cursor) != 0;
+  *host_.animX = known ? clampToInt16(cursor.x) : 0;
+  *host_.animY = known ? clampToInt16(cursor.y) : 0;
 }
 
 void VantrelP::Form_Unload() {
