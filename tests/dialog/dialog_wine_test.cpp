@@ -143,8 +143,11 @@ TEST_F(DialogTest, KindClicksEnableExactlyTheirControls) {
     EXPECT_EQ(IsWindowEnabled(combo) != 0, c.kind == 1);
     EXPECT_EQ(IsWindowEnabled(fileButton) != 0, c.kind == 2);
   }
+  // The close box writes nothing, whatever was clicked.
+  const std::string before = readFileBytes(kIniPath);
   PostMessageW(dialog, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), before);
 }
 
 TEST_F(DialogTest, SaveWritesTheThreeKeysInOrder) {
