@@ -23,6 +23,7 @@
 #include "host/dialog/win32_file_chooser.h"
 #include "host/dialog/win32_plain_controls.h"
 #include "host/forms/ambient.h"
+#include "host/forms/win32_focus.h"
 #include "host/forms/win32_form_window.h"
 #include "host/forms/win32_screen.h"
 #include "host/number_text.h"
@@ -53,10 +54,11 @@ class VantrelP {
   VantrelP(HINSTANCE instance, const VantrelPHost& host) : instance_(instance), host_(host) {}
   ~VantrelP();
   bool Load();
-  void ShowModal() { form_.showModal(); }
+  void ShowModal();
 
  private:
   void OnLoad();
+  bool OnTabKey(const MSG& msg);
   void LoadPictures();
   HFONT FontFor(const ControlLayout& c);
   void CreateControls();
@@ -294,6 +296,30 @@ void VantrelP::OnLoad() {
   CreateControls();
   Form_Load();
   form_.setTimer(kTimer1, timer1Interval_, true);
+}
+
+// Shown modally like the form host's modal loop, with the Tab key moving the
+// focus between the dialog's tab stops as a form's keyboard interface does.
+void VantrelP::ShowModal() {
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+  if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
+  MSG msg;
+  while (form_.handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (OnTabKey(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+bool VantrelP::OnTabKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !IsChild(hwnd_, msg.hwnd)) return false;
+  // The combo box's edit field stands for the combo box itself.
+  HWND from = msg.hwnd;
+  if (GetParent(from) == bgmRepeat_) from = bgmRepeat_;
+  forms::SendFocusKeys(from, GetKeyState(VK_SHIFT) < 0 ? "+{TAB}" : "{TAB}");
+  return true;
 }
 
 void VantrelP::ShowKind(int kind) {

@@ -150,6 +150,49 @@ TEST_F(DialogTest, KindClicksEnableExactlyTheirControls) {
   EXPECT_EQ(readFileBytes(kIniPath), before);
 }
 
+// The dialog's thread's keyboard focus, seen from this process.
+HWND focusOf(HWND dialog) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void pressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(200);
+}
+
+TEST_F(DialogTest, TabMovesTheFocusAndEnterPressesTheFocusedButton) {
+  Program program;
+  const std::string settings = musicSection(" 0", " 0", "");
+  HWND dialog = open(program, settings);
+  ASSERT_NE(dialog, nullptr);
+  HWND set = findControl(dialog, "Cmd_Set");
+  HWND cancel = findControl(dialog, "Cmd_Can");
+  // With the combo box and the file button disabled, Tab reaches the two
+  // buttons in turn.
+  ASSERT_TRUE(waitFor([&] { return focusOf(dialog) != nullptr; }, 5000));
+  bool reachedCancel = false;
+  HWND previous = focusOf(dialog);
+  for (int i = 0; i < 4 && !reachedCancel; ++i) {
+    pressKey(VK_TAB);
+    HWND now = focusOf(dialog);
+    EXPECT_NE(now, previous);
+    EXPECT_TRUE(now == set || now == cancel);
+    reachedCancel = now == cancel;
+    previous = now;
+  }
+  ASSERT_TRUE(reachedCancel);
+  pressKey(VK_RETURN);
+  EXPECT_TRUE(program.waitForExit(10000));
+  EXPECT_EQ(readFileBytes(kIniPath), settings);
+}
+
 TEST_F(DialogTest, SaveWritesTheThreeKeysInOrder) {
   // No music section yet: the writes append the keys in the order made.
   Program program;
