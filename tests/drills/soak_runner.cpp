@@ -2,9 +2,11 @@
 // Escape in the renderer, then preview runs ended by destroying the preview's
 // parent window. After each run it counts the programs' processes still
 // alive, checks the settings file and records how long the run took to end.
-//   vantrel_soak [--saver N] [--preview N] [--run-ms MS] [--no-music]
+//   vantrel_soak [--saver N] [--preview N] [--run-ms MS] [--no-music] [--long S]
 // Prints one line per failing run and the figures; exit code 1 when any run
-// failed, left a process behind or spoilt the settings file.
+// failed, left a process behind or spoilt the settings file. With --long, one
+// more saver run is kept going for S seconds first, and the host's and the
+// renderer must stay up all along (scripts/soak.sh samples their memory).
 #include <windows.h>
 
 #include <algorithm>
@@ -114,6 +116,31 @@ bool previewRun(const std::wstring& scr, DWORD& endMs) {
   return true;
 }
 
+// One saver run kept going for seconds; false when a program ended by
+// itself or the run did not end on Escape.
+bool longRun(const std::wstring& scr, int seconds) {
+  test::ChildProcess host(scr, L"/s");
+  HWND window = test::waitForWindow(L"Vantrel_VC", 30000);
+  HANDLE renderer = window ? drill::openWindowProcess(window) : nullptr;
+  if (!renderer) {
+    std::printf("long run: no renderer window\n");
+    return false;
+  }
+  bool alive = true;
+  for (int t = 0; alive && t < seconds; t += 10) {
+    test::pumpFor(static_cast<DWORD>(seconds - t < 10 ? seconds - t : 10) * 1000);
+    alive = WaitForSingleObject(renderer, 0) == WAIT_TIMEOUT && host.running();
+    if (!alive) std::printf("long run: a program ended by itself within %d s\n", t + 10);
+  }
+  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  const bool ended = host.waitForEnd(10000) && WaitForSingleObject(renderer, 10000) == WAIT_OBJECT_0;
+  std::printf("long run of %d s: %s, %s on Escape\n", seconds,
+              alive ? "both programs stayed up" : "a program ended early",
+              ended ? "both ended" : "not ended");
+  CloseHandle(renderer);
+  return alive && ended && host.exitCode() == 0;
+}
+
 int argNumber(int argc, char** argv, const char* name, int fallback) {
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
@@ -148,6 +175,15 @@ int soak(int argc, char** argv) {
               saverRuns, static_cast<unsigned long>(runMs), music ? "MP3" : "none", previewRuns,
               width, height);
   std::fflush(stdout);
+
+  bool longClean = true;
+  const int longSeconds = argNumber(argc, argv, "--long", 0);
+  if (longSeconds > 0) {
+    longClean = longRun(scr, longSeconds);
+    const int left = countLeftovers();
+    if (left) std::printf("long run left %d process(es)\n", left);
+    longClean = longClean && left == 0;
+  }
 
   Figures saver("saver");
   for (int i = 0; i < saverRuns; ++i) {
@@ -196,7 +232,7 @@ int soak(int argc, char** argv) {
 
   saver.print();
   preview.print();
-  return saver.clean() && preview.clean() ? 0 : 1;
+  return longClean && saver.clean() && preview.clean() ? 0 : 1;
 }
 
 }  // namespace
