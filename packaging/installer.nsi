@@ -4,9 +4,10 @@
 ; Built by the `installer` target: makensis -DVERSION=... -DBINDIR=... -DOUTFILE=...
 ; The settings file C:\orlek_temp\Vantrel.ini is the user's and is never removed.
 
-Unicode true
+; A 64-bit installer for 64-bit programs: it also runs where no 32-bit
+; subsystem is installed.
+Target amd64-unicode
 !include "LogicLib.nsh"
-!include "x64.nsh"
 
 !ifndef VERSION
   !define VERSION "0.0.0"
@@ -41,13 +42,6 @@ Page components
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
-
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Vantrel needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-FunctionEnd
 
 Section "Vantrel screensaver" SecMain
   SectionIn RO

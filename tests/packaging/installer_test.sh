@@ -7,8 +7,8 @@ set -euo pipefail
 INSTALLER="$1"
 DESKTOP='HKCU\Control Panel\Desktop'
 C="$WINEPREFIX/drive_c"
-DIR="$C/users/$USER/AppData/Local/Programs/Vantrel"
-[ -n "${USER:-}" ] || DIR="$C/users/root/AppData/Local/Programs/Vantrel"
+LOCALAPPDATA_UNIX=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")
+DIR="${LOCALAPPDATA_UNIX%/}/Programs/Vantrel"
 SETTINGS="$C/orlek_temp/Vantrel.ini"
 
 fail() { echo "FAIL: $*"; exit 1; }
