@@ -43,6 +43,10 @@ bool canOpenForReading(const std::string& path) {
 }
 
 bool replaceWholeFile(const std::string& path, const std::string& contents) {
+  // NOTE: Windows refuses to replace a read-only file, but Wine running as
+  // root does not; refusing here keeps the user's protection on both.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   const std::string temp = path + ".new";
   HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);

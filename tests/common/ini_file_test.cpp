@@ -96,6 +96,17 @@ TEST_F(IniFile, ALockedFileReadsAsMissingAndIsNotOverwritten) {
   EXPECT_TRUE(writeProfileString(path, "Settings", "Width", " 1280"));
   EXPECT_EQ(readProfileInt(path, "Settings", "Width", 1024), 1280);
 }
+
+TEST_F(IniFile, AReadOnlyFileIsReadButNotReplaced) {
+  put(path, "[Settings]\r\nWidth= 800\r\n");
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(readProfileInt(path, "Settings", "Width", 1024), 800);
+  EXPECT_FALSE(writeProfileString(path, "Settings", "Width", " 1280"));
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(slurp(path), "[Settings]\r\nWidth= 800\r\n");
+  std::string leftover;
+  EXPECT_EQ(readWholeFile(path + ".new", leftover), ReadResult::Missing);
+}
 #endif
 
 }  // namespace
