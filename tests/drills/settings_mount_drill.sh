@@ -9,6 +9,10 @@ set -u
 TEST_EXES=("$@")
 DIR="${WINEPREFIX:?needs the Wine environment}/drive_c/orlek_temp"
 mkdir -p "$DIR"
+# A drill cut short (a timeout kills this script) leaves its mount behind.
+if findmnt -n -o SOURCE "$DIR" 2>/dev/null | grep -qx vantrel-drill; then
+  umount "$DIR" 2>/dev/null || umount -l "$DIR"
+fi
 
 if ! mount -t tmpfs -o size=64k,mode=0777 vantrel-drill "$DIR" 2>/dev/null; then
   echo "cannot mount a small file system over $DIR here: drill skipped"
