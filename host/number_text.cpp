@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "host/round_half_even.h"
+
 namespace vantrel {
 namespace {
 
@@ -78,7 +80,7 @@ std::int32_t leadingNumberToInt32(const std::string& text) {
   bool digits = false;
   scanNumber(text, 0, true, number, digits);
   if (!digits) return 0;
-  double value = std::nearbyint(std::strtod(number.c_str(), nullptr));  // half to even
+  double value = roundHalfEven(std::strtod(number.c_str(), nullptr));
   if (!(value >= -2147483648.0 && value <= 2147483647.0)) return 0;
   return static_cast<std::int32_t>(value);
 }

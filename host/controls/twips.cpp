@@ -1,6 +1,6 @@
 #include "host/controls/twips.h"
 
-#include <cmath>
+#include "host/round_half_even.h"
 
 namespace vantrel::controls {
 
@@ -8,8 +8,7 @@ int RoundHalfEven(double v) {
   if (!(v == v)) return 0;
   if (v > 2147483647.0) return 2147483647;
   if (v < -2147483648.0) return -2147483647 - 1;
-  const double r = std::nearbyint(v);  // default rounding mode: to nearest, ties to even
-  return static_cast<int>(r);
+  return static_cast<int>(roundHalfEven(v));
 }
 
 int TwipsToPixels(double twips, double twipsPerPixel) {

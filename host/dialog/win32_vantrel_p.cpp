@@ -15,7 +15,7 @@
 #include "host/dialog/dialog_placement.h"
 #include "host/dialog/dialog_resources.h"
 #include "host/dialog/kind_selection.h"
-#include "host/dialog/round_half_even.h"
+#include "host/round_half_even.h"
 #include "host/dialog/track_text.h"
 #include "host/dialog/win32_dialog_font.h"
 #include "host/dialog/win32_dialog_pictures.h"
