@@ -268,7 +268,7 @@ TEST_F(Drill, HostKilledWhileWritingNeverLeavesAHalfWrittenSettingsFile) {
   const std::string bothDone =
       "[Settings]\r\nWidth= " + width + "\r\nHeight= " + height + "\r\n\r\n" + music;
   int seen[3] = {0, 0, 0};
-  for (DWORD delayMs = 0; delayMs <= 600; delayMs += 25) {
+  for (DWORD delayMs = 0; delayMs <= 1200; delayMs += 50) {
     SCOPED_TRACE(delayMs);
     ASSERT_TRUE(drill::writeBytes(kSettingsPath, previous));
     {
