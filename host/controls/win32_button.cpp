@@ -96,7 +96,7 @@ ccXPButton::~ccXPButton() { Destroy(); }
 // Creation: busy until properties are set, palette, the designed font.
 bool ccXPButton::Create(HWND parent, forms::AmbientContainer& container, forms::AccessKeyMap* keys,
                         const std::string& name, int left, int top, int width, int height) {
-  if (hwnd_ || !RegisterButtonClass(&ccXPButton::WndProc)) return false;
+  if (hwnd_ || !RegisterButtonClass(&forms::ObjectWindowProc<ccXPButton>)) return false;
   logic_.bBusy = true;
   palette_ = InitPalette();
   pFONT = CreateFontFrom(props_.Font);
@@ -370,27 +370,6 @@ LRESULT ccXPButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return code;
     }
     default: return DefWindowProcW(hwnd_, msg, wp, lp);
-  }
-}
-
-LRESULT CALLBACK ccXPButton::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<ccXPButton*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ccXPButton*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    // Destroyed by its form: the engine has already let go of this window.
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    return 0;  // NOTE: no exception may cross into the system's dispatch
   }
 }
 

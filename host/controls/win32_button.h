@@ -26,6 +26,7 @@
 #include "host/forms/access_keys.h"
 #include "host/forms/ambient.h"
 #include "host/forms/property_bag.h"
+#include "host/forms/win32_window_object.h"
 
 namespace vantrel::controls {
 
@@ -84,7 +85,8 @@ class ccXPButton : public SubclassOwner,
   const ButtonLogic& State() const { return logic_; }
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  friend LRESULT CALLBACK forms::ObjectWindowProc<ccXPButton>(HWND, UINT, WPARAM, LPARAM);
+  void AttachWindow(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Run(const ButtonSteps& steps, std::int16_t button = 0, std::int16_t shift = 0,
            float x = 0, float y = 0);

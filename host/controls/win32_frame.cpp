@@ -39,7 +39,7 @@ GFXFrameX::~GFXFrameX() { Destroy(); }
 
 bool GFXFrameX::Create(HWND parent, forms::AmbientContainer& container, const std::string& name,
                        int left, int top, int width, int height) {
-  if (hwnd_ || !RegisterFrameClass(&GFXFrameX::WndProc)) return false;
+  if (hwnd_ || !RegisterFrameClass(&forms::ObjectWindowProc<GFXFrameX>)) return false;
   container_ = &container;
   name_ = name;
   widthTwips_ = width;
@@ -171,27 +171,6 @@ LRESULT GFXFrameX::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return SendMessageW(GetParent(hwnd_), msg, wp, lp);
     default:
       return DefWindowProcW(hwnd_, msg, wp, lp);
-  }
-}
-
-LRESULT CALLBACK GFXFrameX::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    auto* self = static_cast<GFXFrameX*>(cs->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<GFXFrameX*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  try {
-    return self->Handle(msg, wp, lp);
-  } catch (...) {
-    return 0;  // NOTE: no exception may cross into the system's dispatch
   }
 }
 

@@ -16,6 +16,7 @@
 #include "host/controls/win32_gdi.h"
 #include "host/forms/ambient.h"
 #include "host/forms/property_bag.h"
+#include "host/forms/win32_window_object.h"
 
 namespace vantrel::controls {
 
@@ -70,7 +71,8 @@ class GFXFrameX : public forms::AmbientListener {
   const MemorySurface& Surface() const { return surface_; }
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  friend LRESULT CALLBACK forms::ObjectWindowProc<GFXFrameX>(HWND, UINT, WPARAM, LPARAM);
+  void AttachWindow(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void OnPaint();
   void OnSize(int width, int height);
