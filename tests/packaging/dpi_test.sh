@@ -6,6 +6,7 @@
 # instead of 498 x 265).
 # Runs in a copy of the test prefix, since the resolution is prefix-wide.
 set -euo pipefail
+source "$(dirname "$0")/x_windows.sh"
 BIN="$1"
 export LANG=C.UTF-8
 SOURCE_PREFIX="$WINEPREFIX"
@@ -30,16 +31,11 @@ read -r screen_w screen_h <<<"$screen"
 # A saver run writes the screen's size for the renderer.
 wine "$BIN/Vantrel.scr" /s >/dev/null 2>&1 &
 pid=$!
-win=""
-for i in $(seq 1 150); do
-  win=$(xdotool search --name '^Vantrel_VC$' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.2
-done
+win=$(wait_for_window '^Vantrel_VC$')
 [ -n "$win" ] || { kill $pid 2>/dev/null; fail "no renderer window at 144 DPI"; }
-read -r rw rh < <(xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+read -r rw rh < <(window_size "$win")
 sleep 0.5
-xdotool key --window "$win" Escape
+end_by_escape "$win" $pid || { kill $pid; fail "the saver did not end after Escape"; }
 wait $pid || true
 ini=$(tr -d '\r' < "$WINEPREFIX/drive_c/orlek_temp/Vantrel.ini")
 grep -qx "Width= $screen_w" <<<"$ini" || fail "Width is not $screen_w: $ini"
@@ -51,15 +47,10 @@ echo "144 DPI: settings hold the screen's ${screen_w}x${screen_h}; the renderer 
 # The dialog grows by 144/96.
 wine "$BIN/Vantrel.scr" /c >/dev/null 2>&1 &
 pid=$!
-dialog=""
-for i in $(seq 1 150); do
-  dialog=$(xdotool search --name 'Vantrel■$' 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.2
-done
+dialog=$(wait_for_window 'Vantrel■$')
 [ -n "$dialog" ] || { kill $pid 2>/dev/null; fail "no settings dialog at 144 DPI"; }
 sleep 0.5
-read -r dw dh < <(xwininfo -id "$dialog" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
+read -r dw dh < <(window_size "$dialog")
 kill $pid 2>/dev/null || true
 wait $pid 2>/dev/null || true
 [ "$dw" -ge 746 ] && [ "$dw" -le 748 ] && [ "$dh" -ge 397 ] && [ "$dh" -le 398 ] \

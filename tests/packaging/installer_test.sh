@@ -4,6 +4,7 @@
 # installed screensaver runs and ends on Escape, and a silent uninstall leaves
 # no file of ours but the settings file and puts the previous saver back.
 set -euo pipefail
+source "$(dirname "$0")/x_windows.sh"
 INSTALLER="$1"
 DESKTOP='HKCU\Control Panel\Desktop'
 C="$WINEPREFIX/drive_c"
@@ -38,20 +39,10 @@ ls "$C/users/"*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Vantrel/*
 # The installed saver runs: its renderer window appears and Escape ends both.
 wine "$DIR/Vantrel.scr" /s &
 pid=$!
-win=""
-for i in $(seq 1 150); do
-  win=$(xdotool search --name '^Vantrel_VC$' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-  sleep 0.2
-done
+win=$(wait_for_window '^Vantrel_VC$')
 [ -n "$win" ] || { kill $pid 2>/dev/null; fail "installed saver showed no renderer window"; }
 sleep 1
-xdotool key --window "$win" Escape
-for i in $(seq 1 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 $pid 2>/dev/null; then kill $pid; fail "installed saver did not end after Escape"; fi
+end_by_escape "$win" $pid || { kill $pid; fail "installed saver did not end after Escape"; }
 echo "installed saver ran and ended"
 settings_before=$(md5sum < "$SETTINGS")
 
