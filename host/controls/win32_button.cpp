@@ -120,12 +120,7 @@ void ccXPButton::Destroy() {
   keys_ = nullptr;
   if (container_) container_->Detach(this);
   container_ = nullptr;
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    DestroyWindow(h);
-  }
+  forms::DestroyObjectWindow(hwnd_);
 }
 
 void ccXPButton::Changed(const char* property) {

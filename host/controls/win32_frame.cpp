@@ -62,12 +62,7 @@ bool GFXFrameX::Create(HWND parent, forms::AmbientContainer& container, const st
 void GFXFrameX::Destroy() {
   if (container_) container_->Detach(this);
   container_ = nullptr;
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    HWND h = hwnd_;
-    hwnd_ = nullptr;
-    DestroyWindow(h);
-  }
+  forms::DestroyObjectWindow(hwnd_);
 }
 
 void GFXFrameX::Changed(const char* property) {

@@ -32,4 +32,14 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// Destroys an object's window without the object seeing the messages of its
+// destruction: the binding is cut and the object's handle cleared first.
+inline void DestroyObjectWindow(HWND& hwnd) {
+  if (!hwnd) return;
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  const HWND window = hwnd;
+  hwnd = nullptr;
+  DestroyWindow(window);
+}
+
 }  // namespace vantrel::forms
