@@ -36,6 +36,13 @@ void put(const char* path, const std::string& bytes) {
 class HostRun : public ::testing::Test {
  protected:
   void SetUp() override {
+    // NOTE: a program ended by the test before may keep its window for a
+    // moment under Wine; the single-instance check would then end the next
+    // start at once.
+    for (const wchar_t* title : {L"Vantrel_VC", L"Vantrel_Main", L"\u25a0Vantrel\u25a0"}) {
+      test::endProcessesOwning(title);
+      ASSERT_TRUE(test::waitForNoWindow(title, 5000)) << "a window is left from before";
+    }
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     folder_ = std::wstring(temp) + L"vantrel-host-" + std::to_wstring(GetTickCount());
@@ -248,7 +255,9 @@ DWORD runAndEnd(const std::wstring& scr, DWORD runMs, const test::AudioCapture* 
                 bool expectSound) {
   ChildProcess host(scr, L"/s");
   HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
-  EXPECT_NE(renderer, nullptr);
+  EXPECT_NE(renderer, nullptr) << "host " << (host.running() ? "still running" : "ended")
+                               << ", saver window "
+                               << (FindWindowW(nullptr, L"Vantrel_Main") ? "there" : "gone");
   test::pumpFor(runMs);
   if (capture) {
     EXPECT_EQ(capture->growsWithin(1500), expectSound);

@@ -113,6 +113,15 @@ void endProcessesOwning(const wchar_t* title) {
   }
 }
 
+bool waitForNoWindow(const wchar_t* title, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (FindWindowW(nullptr, title)) {
+    if (GetTickCount() - start >= ms) return false;
+    pumpFor(50);
+  }
+  return true;
+}
+
 bool copyInto(const std::wstring& from, const std::wstring& to) {
   return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
 }

@@ -41,6 +41,10 @@ HWND waitForWindow(const wchar_t* title, DWORD ms, const wchar_t* className = nu
 // Ends every process with a top-level window of that title (test clean-up).
 void endProcessesOwning(const wchar_t* title);
 
+// Waits (pumping messages) up to ms until no top-level window has that
+// title; true when none is left.
+bool waitForNoWindow(const wchar_t* title, DWORD ms);
+
 bool copyInto(const std::wstring& from, const std::wstring& to);
 
 }  // namespace test
