@@ -1,5 +1,6 @@
 #include "host/dialog/win32_dialog_font.h"
 
+#include "host/controls/win32_gdi.h"
 #include "host/dialog/win32_dialog_text.h"
 
 namespace vantrel {
@@ -41,21 +42,13 @@ std::wstring installedFontFace(const std::wstring& face) {
   return chosen;
 }
 
+forms::FontDesc withInstalledFace(forms::FontDesc desc) {
+  desc.face = utf8FromWide(installedFontFace(controls::Utf8ToWide(desc.face)));
+  return desc;
+}
+
 HFONT createDialogFont(const forms::FontDesc& desc) {
-  HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  LOGFONTW font{};
-  // The size in points as a character height in pixels at this resolution.
-  font.lfHeight = -static_cast<LONG>(desc.size * dpi / 72.0 + 0.5);
-  font.lfWeight = desc.weight;
-  font.lfCharSet = static_cast<BYTE>(desc.charset);
-  font.lfItalic = desc.italic;
-  font.lfUnderline = desc.underline;
-  font.lfStrikeOut = desc.strikethrough;
-  font.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(font.lfFaceName, installedFontFace(wideFromUtf8(desc.face)).c_str(), LF_FACESIZE);
-  return CreateFontIndirectW(&font);
+  return controls::CreateFontFrom(withInstalledFace(desc)).Release();
 }
 
 }  // namespace vantrel

@@ -14,6 +14,9 @@ namespace vantrel {
 // face when it is installed, else the first installed Japanese stand-in.
 std::wstring installedFontFace(const std::wstring& face);
 
+// desc with its face replaced by installedFontFace of it.
+forms::FontDesc withInstalledFace(forms::FontDesc desc);
+
 // The font at the screen's resolution; the caller deletes it.
 HFONT createDialogFont(const forms::FontDesc& desc);
 

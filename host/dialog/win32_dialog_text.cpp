@@ -18,8 +18,6 @@ std::wstring toWide(UINT codePage, const std::string& bytes) {
 }  // namespace
 
 std::wstring wideFromCp932(const std::string& bytes) { return toWide(932, bytes); }
-std::wstring wideFromUtf8(const std::string& utf8) { return toWide(CP_UTF8, utf8); }
-
 std::string utf8FromWide(const std::wstring& wide) {
   if (wide.empty()) return std::string();
   const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),

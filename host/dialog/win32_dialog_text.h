@@ -8,7 +8,6 @@
 namespace vantrel {
 
 std::wstring wideFromCp932(const std::string& bytes);
-std::wstring wideFromUtf8(const std::string& utf8);
 std::string utf8FromWide(const std::wstring& wide);
 
 // The code page 932 bytes of text; false when a character has no exact

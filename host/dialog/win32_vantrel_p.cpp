@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/controls/win32_button.h"
+#include "host/controls/twips.h"
 #include "host/controls/win32_frame.h"
 #include "host/dialog/banner_cycle.h"
 #include "host/dialog/dialog_control_ids.h"
@@ -15,7 +16,6 @@
 #include "host/dialog/dialog_placement.h"
 #include "host/dialog/dialog_resources.h"
 #include "host/dialog/kind_selection.h"
-#include "host/round_half_even.h"
 #include "host/dialog/track_text.h"
 #include "host/dialog/win32_dialog_font.h"
 #include "host/dialog/win32_dialog_pictures.h"
@@ -115,10 +115,10 @@ VantrelP::~VantrelP() {
 }
 
 RECT VantrelP::PixelRect(long left, long top, long width, long height) const {
-  const int x = static_cast<int>(roundHalfEven(left / twipsPerPixelX_));
-  const int y = static_cast<int>(roundHalfEven(top / twipsPerPixelY_));
-  const int w = static_cast<int>(roundHalfEven(width / twipsPerPixelX_));
-  const int h = static_cast<int>(roundHalfEven(height / twipsPerPixelY_));
+  const int x = controls::TwipsToPixels(left, twipsPerPixelX_);
+  const int y = controls::TwipsToPixels(top, twipsPerPixelY_);
+  const int w = controls::TwipsToPixels(width, twipsPerPixelX_);
+  const int h = controls::TwipsToPixels(height, twipsPerPixelY_);
   return RECT{x, y, x + w, y + h};
 }
 
@@ -174,12 +174,8 @@ void VantrelP::CreateButton(const ControlLayout& c, HWND parent) {
   if (!b->Create(parent, ambient_, nullptr, c.name, c.left, c.top, c.width, c.height)) return;
   SetWindowLongPtrW(b->hWnd(), GWLP_ID, dialogControlId(c.name, c.index));
   b->ReadProperties(c.properties);
-  forms::FontDesc font = b->Font();
-  const std::string face = utf8FromWide(installedFontFace(wideFromUtf8(font.face)));
-  if (face != font.face) {
-    font.face = face;
-    b->SetFont(font);
-  }
+  const forms::FontDesc font = withInstalledFace(b->Font());
+  if (font.face != b->Font().face) b->SetFont(font);
 }
 
 PlainControl* VantrelP::PlainFor(const std::string& name, int index) {
@@ -232,7 +228,7 @@ void VantrelP::CreateControl(const ControlLayout& c) {
     default: p->kind = PlainKind::Shape; break;
   }
   if (p->kind == PlainKind::Label) p->font = FontFor(c);
-  p->text = wideFromUtf8(c.caption());
+  p->text = controls::Utf8ToWide(c.caption());
   p->back = kBackColour;
   // Colours are stored as red + 256 green + 65536 blue, as COLORREF holds them.
   p->line = static_cast<COLORREF>(c.properties.ReadInt32("BorderColor", 0)) & 0xFFFFFF;
@@ -365,10 +361,10 @@ void VantrelP::EtchTitleBox() {
 // The stored track as its text, then the list: the empty entry and 1 to 30.
 void VantrelP::FillTrackBox() {
   if (!bgmRepeat_) return;
-  SetWindowTextW(bgmRepeat_, wideFromUtf8(formatTrack(*host_.bgmTrack)).c_str());
+  SetWindowTextW(bgmRepeat_, controls::Utf8ToWide(formatTrack(*host_.bgmTrack)).c_str());
   for (int n = 0; n <= 30; ++n) {
     SendMessageW(bgmRepeat_, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(wideFromUtf8(formatTrack(n)).c_str()));
+                 reinterpret_cast<LPARAM>(controls::Utf8ToWide(formatTrack(n)).c_str()));
   }
 }
 
