@@ -36,3 +36,14 @@ function(vantrel_add_program_resources target)
   target_sources(${target} PRIVATE ${out}/${target}_version.rc)
   set_property(SOURCE ${out}/${target}_version.rc APPEND PROPERTY OBJECT_DEPENDS ${MANIFEST_FILE})
 endfunction()
+
+# Sets out to the shipped programs' targets when both exist (each adds itself
+# to vantrel_programs), else to the empty list.
+function(vantrel_program_targets out)
+  get_target_property(targets vantrel_programs MANUALLY_ADDED_DEPENDENCIES)
+  list(LENGTH targets count)
+  if(count LESS 2)
+    set(targets "")
+  endif()
+  set(${out} "${targets}" PARENT_SCOPE)
+endfunction()
