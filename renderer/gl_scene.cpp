@@ -1,9 +1,6 @@
 #include "renderer/gl_scene.h"
 
-#include <windows.h>
-
-#include <GL/gl.h>
-
+#include "renderer/gl_api.h"
 #include "renderer/glow_accumulator.h"
 #include "renderer/ribbon_band.h"
 #include "renderer/star_blob.h"

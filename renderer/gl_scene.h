@@ -1,7 +1,7 @@
 #pragma once
 // The scene's OpenGL drawing: the fade, the star blobs, the ribbon band and
-// the glows. Expects the fixed state and pixel projection of wgl_context.h
-// and a current context. Platform header.
+// the glows. Expects the fixed state and pixel projection of gl_state.h and
+// a current context.
 #include "renderer/knot_ribbon.h"
 #include "renderer/scene.h"
 

@@ -1,81 +1,10 @@
 #include "renderer/gl_trails.h"
 
-#include <GL/gl.h>
-
-#include <cstdio>
-#include <cstring>
+#include "renderer/fade_floor.h"
 
 namespace vantrel {
 
 namespace {
-
-// Framebuffer objects (GL_ARB_framebuffer_object, or the same entry points
-// with an EXT suffix), fetched at run time: opengl32 exports GL 1.1 only.
-constexpr GLenum kFramebuffer = 0x8D40;
-constexpr GLenum kColorAttachment0 = 0x8CE0;
-constexpr GLenum kFramebufferComplete = 0x8CD5;
-
-using GenFramebuffers = void(APIENTRY*)(GLsizei, GLuint*);
-using DeleteFramebuffers = void(APIENTRY*)(GLsizei, const GLuint*);
-using BindFramebuffer = void(APIENTRY*)(GLenum, GLuint);
-using FramebufferTexture2D = void(APIENTRY*)(GLenum, GLenum, GLenum, GLuint,
-                                             GLint);
-using CheckFramebufferStatus = GLenum(APIENTRY*)(GLenum);
-
-struct FramebufferApi {
-  GenFramebuffers gen = nullptr;
-  DeleteFramebuffers del = nullptr;
-  BindFramebuffer bind = nullptr;
-  FramebufferTexture2D texture2D = nullptr;
-  CheckFramebufferStatus check = nullptr;
-};
-FramebufferApi fbo;
-
-bool hasExtension(const char* name) {
-  const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-  if (all == nullptr) return false;
-  const std::size_t length = std::strlen(name);
-  for (const char* p = std::strstr(all, name); p != nullptr;
-       p = std::strstr(p + 1, name)) {
-    const bool startOk = p == all || p[-1] == ' ';
-    const bool endOk = p[length] == ' ' || p[length] == '\0';
-    if (startOk && endOk) return true;
-  }
-  return false;
-}
-
-PROC lookUp(const char* name, const char* suffix) {
-  char full[64];
-  std::snprintf(full, sizeof(full), "%s%s", name, suffix);
-  PROC proc = wglGetProcAddress(full);
-  // NOTE: some drivers return small integers instead of nullptr for
-  // functions they lack.
-  const auto value = reinterpret_cast<INT_PTR>(proc);
-  if (value >= -1 && value <= 3) return nullptr;
-  return proc;
-}
-
-bool loadFramebufferApi() {
-  const char* suffix = nullptr;
-  if (hasExtension("GL_ARB_framebuffer_object")) {
-    suffix = "";
-  } else if (hasExtension("GL_EXT_framebuffer_object")) {
-    suffix = "EXT";
-  } else {
-    return false;
-  }
-  fbo.gen = reinterpret_cast<GenFramebuffers>(
-      reinterpret_cast<void*>(lookUp("glGenFramebuffers", suffix)));
-  fbo.del = reinterpret_cast<DeleteFramebuffers>(
-      reinterpret_cast<void*>(lookUp("glDeleteFramebuffers", suffix)));
-  fbo.bind = reinterpret_cast<BindFramebuffer>(
-      reinterpret_cast<void*>(lookUp("glBindFramebuffer", suffix)));
-  fbo.texture2D = reinterpret_cast<FramebufferTexture2D>(
-      reinterpret_cast<void*>(lookUp("glFramebufferTexture2D", suffix)));
-  fbo.check = reinterpret_cast<CheckFramebufferStatus>(
-      reinterpret_cast<void*>(lookUp("glCheckFramebufferStatus", suffix)));
-  return fbo.gen && fbo.del && fbo.bind && fbo.texture2D && fbo.check;
-}
 
 int roundUpToPowerOfTwo(int value) {
   int result = 1;
@@ -85,18 +14,25 @@ int roundUpToPowerOfTwo(int value) {
 
 }  // namespace
 
-TrailMode TrailKeeper::start(int width, int height, bool preferFramebuffer) {
+TrailMode TrailKeeper::start(int width, int height, GlProcLookup lookup,
+                             TrailOptions options) {
   release();
   started_ = true;
-  preferFramebuffer_ = preferFramebuffer;
+  options_ = options;
+  lookup_ = lookup;
   mode_ = TrailMode::None;
+  precision_ = TrailPrecision::EightBit;
   // A minimised window reports no area; the next size brings the picture back.
   if (width <= 0 || height <= 0) return mode_;
-  const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  nonPowerOfTwo_ = hasExtension("GL_ARB_texture_non_power_of_two") ||
-                   (version != nullptr && version[0] >= '2' && version[0] <= '9');
-  if (preferFramebuffer && loadFramebufferApi()) {
+  gl_ = loadGlExtensions(lookup);
+  if (options.preferFramebuffer && gl_.framebuffers) {
     mode_ = TrailMode::Framebuffer;
+    if (options.preferFloat && gl_.floatTextures) {
+      precision_ = TrailPrecision::Float16;
+      if (allocate(width, height)) return mode_;
+      release();
+      precision_ = TrailPrecision::EightBit;
+    }
     if (allocate(width, height)) return mode_;
     release();
   }
@@ -110,8 +46,11 @@ TrailMode TrailKeeper::start(int width, int height, bool preferFramebuffer) {
 bool TrailKeeper::allocate(int width, int height) {
   width_ = width;
   height_ = height;
-  textureWidth_ = nonPowerOfTwo_ ? width : roundUpToPowerOfTwo(width);
-  textureHeight_ = nonPowerOfTwo_ ? height : roundUpToPowerOfTwo(height);
+  textureWidth_ = gl_.nonPowerOfTwo ? width : roundUpToPowerOfTwo(width);
+  textureHeight_ = gl_.nonPowerOfTwo ? height : roundUpToPowerOfTwo(height);
+  const GLint format = precision_ == TrailPrecision::Float16
+                           ? static_cast<GLint>(kGlRgba16f)
+                           : GL_RGBA8;
   while (glGetError() != GL_NO_ERROR) {
   }
   glGenTextures(1, &texture_);
@@ -120,30 +59,32 @@ bool TrailKeeper::allocate(int width, int height) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, textureWidth_, textureHeight_, 0,
+  glTexImage2D(GL_TEXTURE_2D, 0, format, textureWidth_, textureHeight_, 0,
                GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
   glBindTexture(GL_TEXTURE_2D, 0);
   if (glGetError() != GL_NO_ERROR || texture_ == 0) return false;
-
-  if (mode_ == TrailMode::Framebuffer) {
-    fbo.gen(1, &framebuffer_);
-    fbo.bind(kFramebuffer, framebuffer_);
-    fbo.texture2D(kFramebuffer, kColorAttachment0, GL_TEXTURE_2D, texture_, 0);
-    const bool complete = fbo.check(kFramebuffer) == kFramebufferComplete;
-    fbo.bind(kFramebuffer, 0);
-    if (!complete) return false;
-  }
+  if (mode_ == TrailMode::Framebuffer && !attachFramebuffer()) return false;
   clearKept();
   return true;
 }
 
+bool TrailKeeper::attachFramebuffer() {
+  gl_.genFramebuffers(1, &framebuffer_);
+  gl_.bindFramebuffer(kGlFramebuffer, framebuffer_);
+  gl_.framebufferTexture2D(kGlFramebuffer, kGlColorAttachment0, GL_TEXTURE_2D,
+                           texture_, 0);
+  const bool complete =
+      gl_.checkFramebufferStatus(kGlFramebuffer) == kGlFramebufferComplete;
+  gl_.bindFramebuffer(kGlFramebuffer, 0);
+  return complete;
+}
+
 void TrailKeeper::clearKept() {
   if (mode_ == TrailMode::Framebuffer) {
-    fbo.bind(kFramebuffer, framebuffer_);
+    gl_.bindFramebuffer(kGlFramebuffer, framebuffer_);
     glClear(GL_COLOR_BUFFER_BIT);
-    fbo.bind(kFramebuffer, 0);
+    gl_.bindFramebuffer(kGlFramebuffer, 0);
   } else if (mode_ == TrailMode::CopyTexture && texture_ != 0) {
-    // Black from a cleared buffer is cheaper than uploading zeros.
     std::vector<std::uint8_t> black(
         static_cast<std::size_t>(textureWidth_) * textureHeight_ * 4, 0);
     glBindTexture(GL_TEXTURE_2D, texture_);
@@ -154,15 +95,37 @@ void TrailKeeper::clearKept() {
 }
 
 void TrailKeeper::resize(int width, int height) {
-  if (started_) start(width, height, preferFramebuffer_);
+  if (started_) start(width, height, lookup_, options_);
 }
 
 void TrailKeeper::beginFrame() {
   if (mode_ == TrailMode::Framebuffer) {
-    fbo.bind(kFramebuffer, framebuffer_);
+    gl_.bindFramebuffer(kGlFramebuffer, framebuffer_);
   } else if (mode_ == TrailMode::CopyTexture) {
     drawKeptToBackBuffer();
+  } else {
+    return;
   }
+  if (precision_ == TrailPrecision::EightBit) takeEightBitFloor();
+}
+
+void TrailKeeper::takeEightBitFloor() {
+  // Setup: the picture copied onto itself, unblended, through a per-channel
+  // table that takes one step off each value the fade leaves as it is.
+  GLfloat table[kFloorTableSize];
+  eightBitFloorTable(table);
+  const GLfloat identity[2] = {0.0f, 1.0f};
+  glDisable(GL_BLEND);
+  glPixelMapfv(GL_PIXEL_MAP_R_TO_R, kFloorTableSize, table);
+  glPixelMapfv(GL_PIXEL_MAP_G_TO_G, kFloorTableSize, table);
+  glPixelMapfv(GL_PIXEL_MAP_B_TO_B, kFloorTableSize, table);
+  glPixelMapfv(GL_PIXEL_MAP_A_TO_A, 2, identity);
+  glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
+  glRasterPos2i(0, 0);
+  glCopyPixels(0, 0, width_, height_, GL_COLOR);
+  // Restore: no colour mapping, blending on.
+  glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
+  glEnable(GL_BLEND);
 }
 
 void TrailKeeper::drawKeptToBackBuffer() {
@@ -193,9 +156,9 @@ void TrailKeeper::drawKeptToBackBuffer() {
   glEnable(GL_BLEND);
 }
 
-void TrailKeeper::present(HDC dc) {
+void TrailKeeper::present() {
   if (mode_ == TrailMode::Framebuffer) {
-    fbo.bind(kFramebuffer, 0);
+    gl_.bindFramebuffer(kGlFramebuffer, 0);
     glDrawBuffer(GL_BACK);
     drawKeptToBackBuffer();
   } else if (mode_ == TrailMode::CopyTexture) {
@@ -206,7 +169,6 @@ void TrailKeeper::present(HDC dc) {
   }
   glFinish();
   glFlush();
-  SwapBuffers(dc);
 }
 
 bool TrailKeeper::readPixels(int x, int y, int width, int height,
@@ -214,9 +176,9 @@ bool TrailKeeper::readPixels(int x, int y, int width, int height,
   rgb.assign(static_cast<std::size_t>(width) * height * 3, 0);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   if (mode_ == TrailMode::Framebuffer) {
-    fbo.bind(kFramebuffer, framebuffer_);
+    gl_.bindFramebuffer(kGlFramebuffer, framebuffer_);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    fbo.bind(kFramebuffer, 0);
+    gl_.bindFramebuffer(kGlFramebuffer, 0);
   } else if (mode_ == TrailMode::CopyTexture) {
     // The kept picture goes back into the back buffer, where it can be read.
     drawKeptToBackBuffer();
@@ -230,9 +192,9 @@ bool TrailKeeper::readPixels(int x, int y, int width, int height,
 }
 
 void TrailKeeper::release() {
-  if (framebuffer_ != 0 && fbo.del != nullptr) {
-    fbo.bind(kFramebuffer, 0);
-    fbo.del(1, &framebuffer_);
+  if (framebuffer_ != 0 && gl_.deleteFramebuffers != nullptr) {
+    gl_.bindFramebuffer(kGlFramebuffer, 0);
+    gl_.deleteFramebuffers(1, &framebuffer_);
   }
   framebuffer_ = 0;
   if (texture_ != 0) glDeleteTextures(1, &texture_);

@@ -1,10 +1,11 @@
 #pragma once
 // Keeps the previous picture across buffer swaps, so each frame can fade it
-// and add new light. Platform header (GL through windows.h).
-#include <windows.h>
-
+// and add new light. Needs a current context; shared by both platforms.
 #include <cstdint>
 #include <vector>
+
+#include "renderer/gl_api.h"
+#include "renderer/gl_extensions.h"
 
 namespace vantrel {
 
@@ -17,9 +18,23 @@ enum class TrailMode {
   CopyTexture,
 };
 
-// NOTE: a double-buffered window's back buffer is undefined after
-// SwapBuffers on many drivers (Wine reports an exchange), so the picture the
-// scene fades must be kept outside the window's buffers.
+// How finely the kept picture holds light.
+enum class TrailPrecision {
+  // 16-bit float channels: fading by 11/12 a frame takes every channel to 0.
+  Float16,
+  // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; each
+  // frame also takes 1/255 off every channel, so those last steps reach 0.
+  EightBit,
+};
+
+struct TrailOptions {
+  bool preferFramebuffer = true;  // else copy the back buffer
+  bool preferFloat = true;        // else 8 bits on the framebuffer path too
+};
+
+// NOTE: a double-buffered window's back buffer is undefined after a swap on
+// many drivers (Wine reports an exchange, GLX on Xvfb does not keep it), so
+// the picture the scene fades must be kept outside the window's buffers.
 class TrailKeeper {
  public:
   TrailKeeper() = default;
@@ -27,16 +42,17 @@ class TrailKeeper {
   TrailKeeper(const TrailKeeper&) = delete;
   TrailKeeper& operator=(const TrailKeeper&) = delete;
 
-  // Needs a current context. Uses a framebuffer object when `preferFramebuffer`
-  // and the driver offers one, else a texture copy; black afterwards.
-  TrailMode start(int width, int height, bool preferFramebuffer = true);
+  // The best kept picture the driver and `options` allow; black afterwards.
+  // `lookup` finds entry points beyond OpenGL 1.1 (nullptr: none).
+  TrailMode start(int width, int height, GlProcLookup lookup,
+                  TrailOptions options = {});
   // New size: the kept picture is reallocated and black (after start only).
   void resize(int width, int height);
   // Before the frame's first draw: makes the kept picture the draw target.
   void beginFrame();
-  // After the frame's last draw: puts the picture on the window, then
-  // glFinish, glFlush and SwapBuffers.
-  void present(HDC dc);
+  // After the frame's last draw: puts the picture on the window's back
+  // buffer, then glFinish and glFlush. The platform swaps.
+  void present();
   // Reads RGB bytes of the kept picture, bottom row first.
   bool readPixels(int x, int y, int width, int height,
                   std::vector<std::uint8_t>& rgb);
@@ -44,20 +60,25 @@ class TrailKeeper {
   void release();
 
   TrailMode mode() const { return mode_; }
+  TrailPrecision precision() const { return precision_; }
 
  private:
   bool allocate(int width, int height);
+  bool attachFramebuffer();
   void clearKept();
+  void takeEightBitFloor();
   void drawKeptToBackBuffer();
 
+  GlExtensions gl_;
   TrailMode mode_ = TrailMode::None;
+  TrailPrecision precision_ = TrailPrecision::EightBit;
+  TrailOptions options_;
+  GlProcLookup lookup_ = nullptr;
   unsigned texture_ = 0;
   unsigned framebuffer_ = 0;
   int width_ = 0, height_ = 0;
   int textureWidth_ = 0, textureHeight_ = 0;
-  bool nonPowerOfTwo_ = false;
   bool started_ = false;
-  bool preferFramebuffer_ = true;
 };
 
 }  // namespace vantrel

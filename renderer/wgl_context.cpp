@@ -1,8 +1,5 @@
 #include "renderer/wgl_context.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 namespace vantrel {
 
 const PIXELFORMATDESCRIPTOR kPixelFormatRequest = {
@@ -39,22 +36,21 @@ HGLRC createCurrentContext(HDC dc) {
   return context;
 }
 
-void applyFixedState() {
-  glDisable(GL_DEPTH_TEST);
-  glShadeModel(GL_SMOOTH);
-  glEnable(GL_DITHER);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_CULL_FACE);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glEnable(GL_BLEND);
+void* wglProcLookup(const char* name) {
+  PROC proc = wglGetProcAddress(name);
+  // NOTE: some drivers return small integers instead of nullptr for
+  // functions they lack.
+  const auto value = reinterpret_cast<INT_PTR>(proc);
+  if (value >= -1 && value <= 3) return nullptr;
+  return reinterpret_cast<void*>(proc);
 }
 
-void applyPixelProjection(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluOrtho2D(-0.5, width + 0.5, -0.5, height + 0.5);
-  glMatrixMode(GL_MODELVIEW);
+bool requestSwapInterval(int interval, GlProcLookup lookup) {
+  using SwapInterval = BOOL(WINAPI*)(int);
+  const auto swapInterval =
+      reinterpret_cast<SwapInterval>(lookup("wglSwapIntervalEXT"));
+  if (swapInterval == nullptr) return false;
+  return swapInterval(interval) != FALSE;
 }
 
 }  // namespace vantrel

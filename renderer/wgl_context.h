@@ -1,7 +1,9 @@
 #pragma once
-// The WGL side of the renderer: pixel format, context and the fixed GL state
-// the scene relies on. Platform header.
+// The WGL side of the renderer: pixel format, context, entry-point look-up
+// and swap pacing. Platform header.
 #include <windows.h>
+
+#include "renderer/gl_api.h"
 
 namespace vantrel {
 
@@ -15,12 +17,12 @@ int setPixelFormatOn(HDC dc);
 // Creates a context on dc and makes it current; nullptr on failure.
 HGLRC createCurrentContext(HDC dc);
 
-// Depth, lighting and culling off, smooth shading, dithering, additive
-// blending.
-void applyFixedState();
+// wglGetProcAddress for the shared GL code; nullptr when the driver lacks
+// the entry point.
+void* wglProcLookup(const char* name);
 
-// Viewport and a pixel projection from (-0.5, -0.5) to (width + 0.5,
-// height + 0.5); leaves the model-view matrix current.
-void applyPixelProjection(int width, int height);
+// Asks for buffer swaps paced to the display (WGL_EXT_swap_control) on the
+// current context. False, and nothing changed, where the driver lacks it.
+bool requestSwapInterval(int interval, GlProcLookup lookup = wglProcLookup);
 
 }  // namespace vantrel

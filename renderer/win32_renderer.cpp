@@ -1,11 +1,13 @@
 #include "renderer/win32_renderer.h"
 
-#include <GL/gl.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "renderer/gl_api.h"
+#include "renderer/gl_frame.h"
 #include "renderer/gl_scene.h"
+#include "renderer/gl_state.h"
 #include "renderer/scene_clock.h"
 #include "renderer/wgl_context.h"
 #include "renderer/win32_window.h"
@@ -25,18 +27,34 @@ TrailKeeper trails;
 int growthCounter = 0;
 PoolAllocator poolAllocator = nullptr;
 
-// Measuring aids, off unless the environment asks: VANTREL_BARE_FRAME=1
-// draws only the fade and swaps; VANTREL_FRAME_STATS=<file> receives the
-// frame count, wall seconds and process CPU seconds at exit.
-bool bareFrames = false;
+// Measuring aids, off unless the environment asks:
+//   VANTREL_BARE_FRAME=1      only the fade, kept and presented as usual;
+//   VANTREL_BARE_FRAME=plain  only the fade, straight into the window's back
+//                             buffer and swapped, with no kept picture;
+//   VANTREL_KEPT_PICTURE=8bit|copy  the 8-bit framebuffer or the back-buffer
+//                             copy instead of the best picture the driver has;
+//   VANTREL_FRAME_STATS=<file> receives the frame count, wall seconds and
+//                             process CPU seconds at exit.
+FrameContent frameContent = FrameContent::Scene;
+bool keepPicture = true;
+TrailOptions trailOptions;
 long long frameCount = 0;
 char statsPath[MAX_PATH] = "";
 
+std::string environmentText(const char* name) {
+  char value[16] = "";
+  const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
+  return length > 0 && length < sizeof(value) ? std::string(value)
+                                              : std::string();
+}
+
 void readMeasuringSwitches() {
-  char value[8] = "";
-  bareFrames = GetEnvironmentVariableA("VANTREL_BARE_FRAME", value,
-                                       sizeof(value)) > 0 &&
-               value[0] == '1';
+  const std::string bare = environmentText("VANTREL_BARE_FRAME");
+  if (bare == "1" || bare == "plain") frameContent = FrameContent::BareFade;
+  keepPicture = bare != "plain";
+  const std::string kept = environmentText("VANTREL_KEPT_PICTURE");
+  trailOptions.preferFloat = kept != "8bit" && kept != "copy";
+  trailOptions.preferFramebuffer = kept != "copy";
   if (GetEnvironmentVariableA("VANTREL_FRAME_STATS", statsPath,
                               sizeof(statsPath)) >= sizeof(statsPath)) {
     statsPath[0] = '\0';
@@ -115,12 +133,17 @@ int initOpenGL() {
   if (!setupPixelFormat()) return 0;
   renderingContext = createCurrentContext(deviceContext);
   if (renderingContext == nullptr) return 0;
+  // Paced to the display where the driver can; the swap is the only pacing.
+  requestSwapInterval(1);
   applyFixedState();
   applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
   // The clear colour is never set: both buffers start black.
   clearAndSwapTwice();
   glDrawBuffer(GL_BACK);
-  trails.start(scene.state.screenWidth, scene.state.screenHeight);
+  if (keepPicture) {
+    trails.start(scene.state.screenWidth, scene.state.screenHeight,
+                 wglProcLookup, trailOptions);
+  }
   return 1;
 }
 
@@ -153,19 +176,8 @@ void runFrame() {
 
 void runFrameAt(float elapsedSeconds, float frameDelta) {
   ++frameCount;
-  trails.beginFrame();
-  if (bareFrames) {
-    drawFade(scene.state);
-    trails.present(deviceContext);
-    return;
-  }
-  stepScene(scene, elapsedSeconds, frameDelta);
-  renderFrame(elapsedSeconds);
-}
-
-void renderFrame(float elapsedSeconds) {
-  drawScene(scene, elapsedSeconds);
-  trails.present(deviceContext);
+  drawFrame(scene, trails, elapsedSeconds, frameDelta, frameContent);
+  SwapBuffers(deviceContext);
 }
 
 void shutdownRenderer() {

@@ -26,10 +26,8 @@ int setupPixelFormat();
 void resetPixelProjection();
 // One frame at the clock's time.
 void runFrame();
-// One frame at a chosen time (seconds); runFrame's body.
+// One frame at a chosen time (seconds), drawn and swapped; runFrame's body.
 void runFrameAt(float elapsedSeconds, float frameDelta);
-// The frame's drawing and the swap.
-void renderFrame(float elapsedSeconds);
 void shutdownRenderer();
 bool openGlReady();
 

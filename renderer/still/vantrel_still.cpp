@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "renderer/bmp_image.h"
+#include "renderer/gl_frame.h"
 #include "renderer/gl_scene.h"
+#include "renderer/gl_state.h"
 #include "renderer/gl_trails.h"
 #include "renderer/scene.h"
 #include "renderer/star_pool.h"
@@ -81,8 +83,8 @@ int main(int argc, char** argv) {
   vantrel::applyPixelProjection(scene->state.screenWidth, scene->state.screenHeight);
   glClear(GL_COLOR_BUFFER_BIT);
   vantrel::TrailKeeper trails;
-  if (trails.start(scene->state.screenWidth, scene->state.screenHeight) ==
-      vantrel::TrailMode::None) {
+  if (trails.start(scene->state.screenWidth, scene->state.screenHeight,
+                   vantrel::wglProcLookup) == vantrel::TrailMode::None) {
     return fail("cannot keep an off-screen picture");
   }
 
@@ -91,10 +93,9 @@ int main(int argc, char** argv) {
     vantrel::stepStarGrowth(scene->state, growthCounter);
     const float elapsed = static_cast<float>(frame) / 30.0f;
     const float previous = static_cast<float>(frame - 1) / 30.0f;
-    trails.beginFrame();
-    vantrel::stepScene(*scene, elapsed, elapsed - previous);
-    vantrel::drawScene(*scene, elapsed);
-    trails.present(dc);
+    vantrel::drawFrame(*scene, trails, elapsed, elapsed - previous,
+                       vantrel::FrameContent::Scene);
+    SwapBuffers(dc);
   }
 
   std::vector<std::uint8_t> rgb;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "renderer/gl_scene.h"
+#include "renderer/wgl_context.h"
 #include "renderer/star_blob.h"
 #include "renderer/star_pool.h"
 #include "renderer/win32_renderer.h"
@@ -55,8 +56,9 @@ class RendererGl : public ::testing::Test {
         rendererState().screenHeight != kHeight) {
       SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
     }
-    if (trailKeeper().mode() != TrailMode::Framebuffer) {
-      trailKeeper().start(kWidth, kHeight, true);
+    if (trailKeeper().mode() != TrailMode::Framebuffer ||
+        trailKeeper().precision() != TrailPrecision::Float16) {
+      trailKeeper().start(kWidth, kHeight, wglProcLookup);
     }
     blackFrame();
   }
@@ -71,7 +73,10 @@ class RendererGl : public ::testing::Test {
     present();
   }
 
-  static void present() { trailKeeper().present(GetDC(mainWindow())); }
+  static void present() {
+    trailKeeper().present();
+    SwapBuffers(GetDC(mainWindow()));
+  }
 
   static Rgb pixel(int x, int y) {
     std::vector<std::uint8_t> rgb;
@@ -133,16 +138,50 @@ class RendererGl : public ::testing::Test {
     EXPECT_LT(value, 90);  // 240 * (11/12)^12 is about 84
     EXPECT_EQ(brightness(pixel(50, 50)), 0);
   }
+
+  // A square lit to full, then only faded: true black, not a grey floor.
+  static void expectFadeToBlack() {
+    blackFrame();
+    trailKeeper().beginFrame();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glRectf(100.0f, 100.0f, 110.0f, 110.0f);
+    present();
+    ASSERT_EQ(pixel(105, 105).r, 255);
+    for (int frame = 0; frame < 100; ++frame) {
+      trailKeeper().beginFrame();
+      drawFade(rendererState());
+      present();
+    }
+    const Rgb faded = pixel(105, 105);
+    EXPECT_EQ(faded.r, 0);
+    EXPECT_EQ(faded.g, 0);
+    EXPECT_EQ(faded.b, 0);
+    EXPECT_EQ(brightness(windowPixel(105, 105)), 0);
+  }
 };
 
-TEST_F(RendererGl, PictureFadesByElevenTwelfthsAcrossSwaps) {
+TEST_F(RendererGl, FloatPictureFadesByElevenTwelfthsAndToBlack) {
   ASSERT_EQ(trailKeeper().mode(), TrailMode::Framebuffer);
+  ASSERT_EQ(trailKeeper().precision(), TrailPrecision::Float16);
   expectFadeByElevenTwelfths();
+  expectFadeToBlack();
 }
 
-TEST_F(RendererGl, CopiedBackBufferAlsoKeepsTrails) {
-  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, false), TrailMode::CopyTexture);
+TEST_F(RendererGl, EightBitFramebufferFadesByElevenTwelfthsAndToBlack) {
+  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
+                                TrailOptions{true, false}),
+            TrailMode::Framebuffer);
+  ASSERT_EQ(trailKeeper().precision(), TrailPrecision::EightBit);
   expectFadeByElevenTwelfths();
+  expectFadeToBlack();
+}
+
+TEST_F(RendererGl, CopiedBackBufferAlsoKeepsTrailsAndFadesToBlack) {
+  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
+                                TrailOptions{false, false}),
+            TrailMode::CopyTexture);
+  expectFadeByElevenTwelfths();
+  expectFadeToBlack();
 }
 
 TEST_F(RendererGl, StarBlobHasItsColourAtTheCentreAndFadesOut) {

@@ -1,0 +1,82 @@
+#include "renderer/gl_extensions.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vantrel {
+
+namespace {
+
+// The major version from a GL_VERSION string ("4.5 (Compatibility ...").
+int majorVersion() {
+  const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  if (version == nullptr || version[0] < '0' || version[0] > '9') return 1;
+  return version[0] - '0';
+}
+
+bool hasExtension(const char* name) {
+  return extensionListed(
+      reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
+}
+
+template <typename Function>
+void lookUp(Function& target, GlProcLookup lookup, const char* name,
+            const char* suffix) {
+  char full[64];
+  std::snprintf(full, sizeof(full), "%s%s", name, suffix);
+  target = reinterpret_cast<Function>(lookup(full));
+}
+
+void loadFramebuffers(GlExtensions& gl, GlProcLookup lookup) {
+  const char* suffix = nullptr;
+  if (hasExtension("GL_ARB_framebuffer_object") || majorVersion() >= 3) {
+    suffix = "";
+  } else if (hasExtension("GL_EXT_framebuffer_object")) {
+    suffix = "EXT";
+  } else {
+    return;
+  }
+  lookUp(gl.genFramebuffers, lookup, "glGenFramebuffers", suffix);
+  lookUp(gl.deleteFramebuffers, lookup, "glDeleteFramebuffers", suffix);
+  lookUp(gl.bindFramebuffer, lookup, "glBindFramebuffer", suffix);
+  lookUp(gl.framebufferTexture2D, lookup, "glFramebufferTexture2D", suffix);
+  lookUp(gl.checkFramebufferStatus, lookup, "glCheckFramebufferStatus",
+         suffix);
+  gl.framebuffers = gl.genFramebuffers && gl.deleteFramebuffers &&
+                    gl.bindFramebuffer && gl.framebufferTexture2D &&
+                    gl.checkFramebufferStatus;
+}
+
+}  // namespace
+
+bool extensionListed(const char* list, const char* name) {
+  if (list == nullptr || name == nullptr || name[0] == '\0') return false;
+  const std::size_t length = std::strlen(name);
+  for (const char* p = std::strstr(list, name); p != nullptr;
+       p = std::strstr(p + 1, name)) {
+    const bool startOk = p == list || p[-1] == ' ';
+    const bool endOk = p[length] == ' ' || p[length] == '\0';
+    if (startOk && endOk) return true;
+  }
+  return false;
+}
+
+GlExtensions loadGlExtensions(GlProcLookup lookup) {
+  GlExtensions gl;
+  const int major = majorVersion();
+  gl.nonPowerOfTwo =
+      major >= 2 || hasExtension("GL_ARB_texture_non_power_of_two");
+  gl.floatTextures = major >= 3 || hasExtension("GL_ARB_texture_float");
+  if (lookup == nullptr) return gl;
+  loadFramebuffers(gl, lookup);
+  if (major >= 2 || hasExtension("GL_EXT_blend_subtract") ||
+      hasExtension("GL_ARB_imaging")) {
+    lookUp(gl.blendEquation, lookup, "glBlendEquation", "");
+    if (gl.blendEquation == nullptr) {
+      lookUp(gl.blendEquation, lookup, "glBlendEquation", "EXT");
+    }
+  }
+  return gl;
+}
+
+}  // namespace vantrel
