@@ -1,11 +1,18 @@
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "renderer/glow_accumulator.h"
 #include "renderer/knot_ribbon.h"
 #include "renderer/ribbon_band.h"
+#include "tests/renderer/direct_ribbon.h"
 
 namespace vantrel {
 namespace {
@@ -78,6 +85,104 @@ TEST(KnotRibbon, ShapeDependsOnElapsedTimesSpeedAndIsOpen) {
   const RibbonPoint& first = a->points[0];
   const RibbonPoint& last = a->points[KnotRibbon::kPointCount - 1];
   EXPECT_GT(std::hypot(first.x - last.x, first.y - last.y), 100.0f);
+}
+
+// Floats counted along the number line, so neighbours differ by one.
+int64_t floatOrdinal(float f) {
+  int32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  return bits < 0 ? -static_cast<int64_t>(bits & 0x7fffffff) : bits;
+}
+
+int64_t ulpsApart(float a, float b) {
+  const int64_t d = floatOrdinal(a) - floatOrdinal(b);
+  return d < 0 ? -d : d;
+}
+
+// Whether v lies so near the midpoint between two floats that the direct
+// evaluation's own error (about 1e-16 relative in each sine) could round it
+// either way.
+bool onRoundingBoundary(double v) {
+  const float f = static_cast<float>(v);
+  const float toward = std::nextafter(f, v > f ? INFINITY : -INFINITY);
+  const double ulp = std::fabs(static_cast<double>(toward) - f);
+  const double midpoint = (static_cast<double>(f) + toward) / 2.0;
+  return std::fabs(v - midpoint) <= 1e-5 * ulp + 1e-12;
+}
+
+struct ShapeComparison {
+  long values = 0;
+  long oneUlp = 0;
+  std::vector<std::string> faults;
+
+  void check(const char* name, float got, float want, int i, float t,
+             float speed, std::initializer_list<double> path) {
+    values += 1;
+    const int64_t ulps = ulpsApart(got, want);
+    if (ulps == 0) return;
+    bool explained = false;
+    for (double v : path) explained = explained || onRoundingBoundary(v);
+    if (ulps == 1 && explained) {
+      oneUlp += 1;
+      return;
+    }
+    if (faults.size() >= 10) return;
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "%s of point %d at t %.9g speed %.9g: %lld ulps, got %.9g "
+                  "want %.9g",
+                  name, i, t, speed, static_cast<long long>(ulps), got, want);
+    faults.push_back(text);
+  }
+
+  void frame(const KnotRibbon& ribbon, float t, float speed) {
+    const DirectFrame f = directFrame(t, speed);
+    for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+      const RibbonPoint& p = ribbon.points[i];
+      const DirectPoint d = directPoint(f, i);
+      check("x", p.x, d.x, i, t, speed, {d.x0, d.y0, d.xt, d.xd});
+      check("y", p.y, d.y, i, t, speed, {d.x0, d.y0, d.yt, d.yd});
+      check("z", p.z, d.z, i, t, speed, {d.zd});
+      check("r", p.r, d.r, i, t, speed, {d.rd});
+      check("g", p.g, d.g, i, t, speed, {d.gd});
+      check("b", p.b, d.b, i, t, speed, {d.bd});
+    }
+  }
+};
+
+// The update takes its angles from tables and a few sines a frame; every
+// value must still be the direct evaluation's, to the float, but where that
+// sits on a rounding boundary.
+TEST(KnotRibbon, ShapeMatchesDirectEvaluationToTheFloat) {
+  std::vector<std::pair<float, float>> frames;  // elapsed seconds, speed
+  const float kLast = std::nextafter(131072.0f, 0.0f);
+  for (float t : {0.0f, 1e-30f, 1e-7f, 1.0f / 60.0f, 0.5f, 1.0f, 33.3f,
+                  1000.0f, 86400.0f, kLast, 131072.0f})
+    for (float speed : {1.0f, 2.0f, 10.0f, 10.5f, 199.0f, 200.0f})
+      frames.push_back({t, speed});
+  for (int n = 0; n < 60; ++n)  // a second of frames, late in a long run
+    frames.push_back({131000.0f + n / 64.0f, 200.0f});
+  std::mt19937 random(20261207);
+  const auto unit = [&random] { return (random() >> 8) / 16777216.0; };
+  for (int n = 0; n < 400; ++n) {
+    const float speed = n % 2 ? static_cast<float>(1 + random() % 200)
+                              : static_cast<float>(1.0 + 199.0 * unit());
+    const float evenly = static_cast<float>(131072.0 * unit());
+    const float spread = static_cast<float>(std::pow(10.0, -3.0 + 8.1 * unit()));
+    frames.push_back({n % 3 ? evenly : std::fmin(spread, 131072.0f), speed});
+  }
+
+  auto ribbon = std::make_unique<KnotRibbon>();
+  ShapeComparison comparison;
+  for (const auto& frame : frames) {
+    ribbon->computeShape(frame.first, frame.second);
+    comparison.frame(*ribbon, frame.first, frame.second);
+  }
+  for (const std::string& fault : comparison.faults) ADD_FAILURE() << fault;
+  EXPECT_EQ(comparison.values, 6L * KnotRibbon::kPointCount *
+                                   static_cast<long>(frames.size()));
+  // Boundary cases are rare; many would mean a systematic error.
+  EXPECT_LT(comparison.oneUlp, comparison.values / 100000);
 }
 
 struct GlowPassSeen {
