@@ -10,6 +10,8 @@
 #include "renderer/gl_state.h"
 #include "renderer/scene_clock.h"
 #include "renderer/wgl_context.h"
+#include "renderer/win32_covers.h"
+#include "renderer/win32_foreground.h"
 #include "renderer/win32_window.h"
 #include "renderer/window_size.h"
 
@@ -208,7 +210,10 @@ int runRenderer(HINSTANCE instance) {
     ShowCursor(TRUE);
     return 0;
   }
+  openCovers(instance, created);
+  requestForeground(created);
   const int exitCode = runMessageLoop();
+  closeCovers();
   shutdownRenderer();
   ShowCursor(TRUE);
   writeFrameStats();

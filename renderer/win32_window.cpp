@@ -1,6 +1,7 @@
 #include "renderer/win32_window.h"
 
 #include "renderer/renderer_state.h"
+#include "renderer/win32_covers.h"
 #include "renderer/win32_renderer.h"
 
 namespace vantrel {
@@ -25,7 +26,9 @@ void onPaint(HWND window) {
   EndPaint(window, &paint);
 }
 
-void onKeyDown(WPARAM key) {
+}  // namespace
+
+void handleRendererKey(WPARAM key) {
   // NOTE: the quit request ends the loop; the window itself stays until the
   // process ends, as the host only watches for its title to disappear.
   if (handleKey(rendererState(), static_cast<unsigned>(key)) ==
@@ -33,8 +36,6 @@ void onKeyDown(WPARAM key) {
     PostQuitMessage(0);
   }
 }
-
-}  // namespace
 
 bool registerRendererClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
@@ -76,8 +77,11 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
       activeFlag = static_cast<int>(wParam);
       break;
     case WM_KEYDOWN:
-      onKeyDown(wParam);
+      handleRendererKey(wParam);
       return 0;
+    case WM_DISPLAYCHANGE:
+      followDisplayChange();
+      break;
     default:
       break;
   }

@@ -14,6 +14,10 @@ HWND createRendererWindow(HINSTANCE instance, int width, int height);
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam);
 
+// A key press in any of the renderer's windows: handleKey, and the quit
+// request on Escape.
+void handleRendererKey(WPARAM key);
+
 // The wParam of the last WM_ACTIVATEAPP: frames run only while non-zero.
 int appActive();
 

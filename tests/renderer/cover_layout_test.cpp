@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/renderer/screen_rect_print.h"
+
 namespace vantrel {
 namespace {
 

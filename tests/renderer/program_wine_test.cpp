@@ -173,6 +173,42 @@ TEST_F(RendererProgram, ArrowsOtherKeysAndMouseDoNotEndIt) {
   EXPECT_EQ(waitForExit(), 0);
 }
 
+// NOTE: the platform gives each GUI thread a hidden top-level window of its
+// own ("Default IME"), so only visible windows count.
+struct ProcessWindows {
+  DWORD processId;
+  std::string classes;  // of the process's visible top-level windows
+  int count;
+};
+
+BOOL CALLBACK listProcessWindows(HWND window, LPARAM lParam) {
+  auto* list = reinterpret_cast<ProcessWindows*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != list->processId || !IsWindowVisible(window)) return TRUE;
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof(name));
+  list->classes += std::string(list->count++ > 0 ? " " : "") + name;
+  return TRUE;
+}
+
+TEST_F(RendererProgram, OneMonitorGivesOneTopLevelWindowAndNoCover) {
+  settings_.write("[Settings]\r\nWidth= 640\r\nHeight= 480\r\n");
+  HWND window = start();
+  ASSERT_NE(window, nullptr);
+  // Answered from the message loop, so the covers would be there by now.
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000,
+                                &answer),
+            0);
+  ProcessWindows list = {process_.dwProcessId, "", 0};
+  EnumWindows(listProcessWindows, reinterpret_cast<LPARAM>(&list));
+  EXPECT_EQ(list.count, 1) << list.classes;
+  EXPECT_EQ(list.classes, "WINCLASS1");
+  PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(waitForExit(), 0);
+}
+
 // Runs vantrel_still with the given arguments; its exit code, or -1.
 long runStill(const std::string& arguments) {
   const std::string path = binFolder() + "vantrel_still.exe";

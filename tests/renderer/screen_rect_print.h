@@ -1,0 +1,14 @@
+#pragma once
+// Readable ScreenRect values in test failures.
+#include <ostream>
+
+#include "renderer/cover_layout.h"
+
+namespace vantrel {
+
+inline void PrintTo(const ScreenRect& rect, std::ostream* out) {
+  *out << "(" << rect.left << "," << rect.top << ")-(" << rect.right << ","
+       << rect.bottom << ")";
+}
+
+}  // namespace vantrel
