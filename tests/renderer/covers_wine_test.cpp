@@ -13,6 +13,7 @@
 #include "renderer/win32_covers.h"
 #include "renderer/win32_foreground.h"
 #include "renderer/win32_renderer.h"
+#include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/screen_rect_print.h"
 #include "tests/renderer/settings_file_guard.h"
 
@@ -132,11 +133,7 @@ class Covers : public ::testing::Test {
     settings_.write("[Settings]\r\nWidth= 320\r\nHeight= 240\r\n");
   }
   void TearDown() override {
-    if (HWND window = mainWindowNow()) DestroyWindow(window);
-    UnregisterClassA("WINCLASS1", GetModuleHandleA(nullptr));
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    clearRendererRun();
     setMonitorSource(nullptr);
     setForegroundCall(nullptr);
   }

@@ -8,6 +8,7 @@
 
 #include "renderer/wgl_context.h"
 #include "renderer/win32_renderer.h"
+#include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/settings_file_guard.h"
 
 namespace vantrel {
@@ -43,13 +44,7 @@ class RendererRun : public ::testing::Test {
     cursorBefore_ = cursorCounter();
   }
   void TearDown() override {
-    // The program leaves its window to the end of the process; here the
-    // next run needs the class again.
-    if (HWND window = rendererWindow()) DestroyWindow(window);
-    UnregisterClassA("WINCLASS1", GetModuleHandleA(nullptr));
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    clearRendererRun();
     setStarPoolAllocator(nullptr);
   }
   SettingsFileGuard settings_;
