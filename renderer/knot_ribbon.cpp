@@ -51,30 +51,51 @@ FrameWaves frameWaves(double phi) {
   return f;
 }
 
+// Which of the two parts of a wave's angle is the larger, for a whole block
+// or not known.
+enum class Larger { kBase, kTable, kEither };
+
 // cos u and sin u (those asked for) for a block's points, u the rounded
 // double m * (offset + angle[i]). The table holds cos and sin of
 // k = m * angle[i]; u differs from the exact sum base + k by its own rounding
 // d (up to about 1e-9 rad at 2^17 s), which turns the base by d to first
-// order, so the result follows u as std::cos(u) would.
-// The wave is taken by value and the outputs are restrict, so that the loop
-// needs no aliasing checks and vectorises at -O2 too.
-template <bool kCos, bool kSin>
-void waveBlock(const Wave w, const double* angle, const PointAngleTable& table,
-               int first, double* __restrict cosOut,
-               double* __restrict sinOut) {
-  const double* cosK = table.cos + first;
-  const double* sinK = table.sin + first;
-  angle += first;
+// order, so the result follows u as std::cos(u) would. The wave is taken by
+// value and the outputs are restrict, so the loop needs no aliasing checks
+// and vectorises at -O2 too.
+template <bool kCos, bool kSin, Larger kLarger>
+void waveLoop(const Wave w, const double* angle, const double* cosK,
+              const double* sinK, double* __restrict cosOut,
+              double* __restrict sinOut) {
   for (int j = 0; j < kBlockSize; ++j) {
     const double k = w.m * angle[j];
     const double u = w.m * (w.offset + angle[j]);
-    // Subtracting the larger first makes both subtractions exact.
-    const double d = (u - std::max(k, w.base)) - std::min(k, w.base);
+    // Subtracting the larger part first makes both subtractions exact.
+    const double hi = std::max(k, w.base);
+    const double lo = std::min(k, w.base);
+    const double d = kLarger == Larger::kBase    ? (u - w.base) - k
+                     : kLarger == Larger::kTable ? (u - k) - w.base
+                                                 : (u - hi) - lo;
     const double c = w.cosBase - w.sinBase * d;
     const double s = w.sinBase + w.cosBase * d;
     if (kCos) cosOut[j] = c * cosK[j] - s * sinK[j];
     if (kSin) sinOut[j] = s * cosK[j] + c * sinK[j];
   }
+}
+
+// The table angles grow along the ribbon, so only one block of a frame
+// needs the comparison point by point.
+template <bool kCos, bool kSin>
+void waveBlock(const Wave& w, const double* angle, const PointAngleTable& table,
+               int first, double* cosOut, double* sinOut) {
+  angle += first;
+  const double* cosK = table.cos + first;
+  const double* sinK = table.sin + first;
+  if (w.base >= w.m * angle[kBlockSize - 1])
+    waveLoop<kCos, kSin, Larger::kBase>(w, angle, cosK, sinK, cosOut, sinOut);
+  else if (w.base <= w.m * angle[0])
+    waveLoop<kCos, kSin, Larger::kTable>(w, angle, cosK, sinK, cosOut, sinOut);
+  else
+    waveLoop<kCos, kSin, Larger::kEither>(w, angle, cosK, sinK, cosOut, sinOut);
 }
 
 // A block of points' waves, side by side so the loops vectorise.

@@ -11,6 +11,7 @@
 #include "renderer/star_blob.h"
 #include "renderer/star_particle.h"
 #include "renderer/star_pool.h"
+#include "tests/renderer/direct_ribbon.h"
 
 namespace {
 
@@ -47,6 +48,33 @@ void BM_FrameUpdate(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FrameUpdate)->Unit(benchmark::kMicrosecond);
+
+// The same frame with the ribbon's direct evaluation, nine sines and cosines
+// a point: the update before its tables. Run with
+// --benchmark_enable_random_interleaving=true to compare in one run.
+void BM_FrameUpdateDirect(benchmark::State& state) {
+  Frame frame;
+  for (auto _ : state) {
+    frame.elapsed += kStep;
+    vantrel::advanceStars(frame.pool, 1000, kStep);
+    frame.ribbon->dimColours();
+    vantrel::directShape(frame.elapsed, 10.0f, *frame.ribbon);
+    benchmark::DoNotOptimize(frame.ribbon->points[0].x);
+  }
+}
+BENCHMARK(BM_FrameUpdateDirect)->Unit(benchmark::kMicrosecond);
+
+// The ribbon alone, early in a run and 30 hours into it (large phases).
+void BM_RibbonShape(benchmark::State& state) {
+  auto ribbon = std::make_unique<KnotRibbon>();
+  float elapsed = static_cast<float>(state.range(0));
+  for (auto _ : state) {
+    elapsed += kStep;
+    ribbon->computeShape(elapsed, 10.0f);
+    benchmark::DoNotOptimize(ribbon->points[0].x);
+  }
+}
+BENCHMARK(BM_RibbonShape)->Arg(0)->Arg(108000)->Unit(benchmark::kMicrosecond);
 
 void BM_StarAdvance(benchmark::State& state) {
   Frame frame;

@@ -168,7 +168,8 @@ TEST(KnotRibbon, ShapeMatchesDirectEvaluationToTheFloat) {
     const float speed = n % 2 ? static_cast<float>(1 + random() % 200)
                               : static_cast<float>(1.0 + 199.0 * unit());
     const float evenly = static_cast<float>(131072.0 * unit());
-    const float spread = static_cast<float>(std::pow(10.0, -3.0 + 8.1 * unit()));
+    const float spread =
+        static_cast<float>(std::pow(10.0, -3.0 + 8.1 * unit()));
     frames.push_back({n % 3 ? evenly : std::fmin(spread, 131072.0f), speed});
   }
 
