@@ -47,7 +47,8 @@ std::vector<ScreenRect> coverRects(const std::vector<MonitorArea>& monitors,
   std::vector<ScreenRect> covers;
   for (const MonitorArea& monitor : monitors) {
     if (monitor.primary) continue;
-    const std::vector<ScreenRect> parts = subtractRect(monitor.rect, mainWindow);
+    const std::vector<ScreenRect> parts =
+        subtractRect(monitor.rect, mainWindow);
     covers.insert(covers.end(), parts.begin(), parts.end());
   }
   return covers;

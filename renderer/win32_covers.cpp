@@ -46,10 +46,10 @@ bool registerCoverClass(HINSTANCE instance) {
 // foreground from the main window. A tool window keeps them off the taskbar
 // and out of Alt+Tab.
 HWND createCover(const ScreenRect& rect) {
-  HWND window = CreateWindowExA(
-      WS_EX_TOOLWINDOW, kCoverClassName, kCoverTitle, WS_POPUP, rect.left,
-      rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-      nullptr, coverInstance, nullptr);
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kCoverClassName, kCoverTitle,
+                                WS_POPUP, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top,
+                                nullptr, nullptr, coverInstance, nullptr);
   if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
   return window;
 }
@@ -65,7 +65,8 @@ void layCovers(const std::vector<ScreenRect>& rects) {
     DestroyWindow(covers.back());
     covers.pop_back();
   }
-  for (std::size_t i = 0; i < covers.size(); ++i) placeCover(covers[i], rects[i]);
+  for (std::size_t i = 0; i < covers.size(); ++i)
+    placeCover(covers[i], rects[i]);
   while (covers.size() < rects.size()) {
     HWND window = createCover(rects[covers.size()]);
     if (window == nullptr) return;

@@ -97,9 +97,9 @@ TEST(CoverLayout, PartlyOverlappedMonitorGetsOnlyWhatTheWindowLeaves) {
 }
 
 TEST(CoverLayout, WindowLargerThanThePrimaryCanHideAMonitorWhole) {
-  const std::vector<MonitorArea> layout = {
-      {kPrimary, true}, {{1920, 0, 3200, 1024}, false},
-      {{0, 1080, 1920, 2160}, false}};
+  const std::vector<MonitorArea> layout = {{kPrimary, true},
+                                           {{1920, 0, 3200, 1024}, false},
+                                           {{0, 1080, 1920, 2160}, false}};
   EXPECT_EQ(coverRects(layout, {0, 0, 3200, 1080}),
             (Rects{{0, 1080, 1920, 2160}}));
   EXPECT_TRUE(coverRects(layout, {0, 0, 3200, 2160}).empty());
@@ -108,13 +108,13 @@ TEST(CoverLayout, WindowLargerThanThePrimaryCanHideAMonitorWhole) {
 TEST(CoverLayout, SubtractionTilesEveryOverlapShape) {
   const ScreenRect area = {-100, -50, 300, 250};
   const ScreenRect holes[] = {
-      {0, 0, 100, 100},        // inside: four bands
-      {-200, -200, 0, 100},    // over a corner
-      {-200, 0, 500, 100},     // across the whole width
-      {100, -50, 200, 250},    // across the whole height
-      {-100, -50, 300, 250},   // exactly the area
-      {300, 0, 400, 100},      // touching only: no overlap
-      {5, 5, 5, 100},          // empty hole
+      {0, 0, 100, 100},       // inside: four bands
+      {-200, -200, 0, 100},   // over a corner
+      {-200, 0, 500, 100},    // across the whole width
+      {100, -50, 200, 250},   // across the whole height
+      {-100, -50, 300, 250},  // exactly the area
+      {300, 0, 400, 100},     // touching only: no overlap
+      {5, 5, 5, 100},         // empty hole
   };
   for (const ScreenRect& hole : holes) {
     SCOPED_TRACE(::testing::Message() << hole.left << "," << hole.top << ","

@@ -165,7 +165,8 @@ TEST_F(Covers, SecondMonitorGetsABlackCoverWhoseKeysReachTheRenderer) {
         GetWindowTextA(cover, title, sizeof(title));
         look.title = title;
         look.style = GetWindowLongPtrA(cover, GWL_STYLE);
-        look.cursor = static_cast<LONG_PTR>(GetClassLongPtrA(cover, GCLP_HCURSOR));
+        look.cursor =
+            static_cast<LONG_PTR>(GetClassLongPtrA(cover, GCLP_HCURSOR));
         look.parent = GetParent(cover);
         look.speedBefore = rendererState().speed;
         postToFirstCover(WM_KEYDOWN, VK_RIGHT, 0);
@@ -188,7 +189,8 @@ TEST_F(Covers, SecondMonitorGetsABlackCoverWhoseKeysReachTheRenderer) {
   EXPECT_TRUE(coversNow().empty());  // gone with the run
   WNDCLASSEXA info = {};
   info.cbSize = sizeof(info);
-  EXPECT_FALSE(GetClassInfoExA(GetModuleHandleA(nullptr), "VantrelCover", &info));
+  EXPECT_FALSE(
+      GetClassInfoExA(GetModuleHandleA(nullptr), "VantrelCover", &info));
 }
 
 TEST_F(Covers, ClosingACoverEndsTheProgramLikeClosingTheMainWindow) {
@@ -238,9 +240,8 @@ TEST_F(Covers, CoversFollowMonitorsThatComeAndGo) {
   EXPECT_EQ(code, 0);
   ASSERT_EQ(seen.size(), 4u);  // no destroyed cover ended the loop early
   // Above, below and to the right of the main window's corner.
-  const std::vector<ScreenRect> rightParts = {{1024, -100, 2304, 0},
-                                              {1024, 240, 2304, 924},
-                                              {1500, 0, 2304, 240}};
+  const std::vector<ScreenRect> rightParts = {
+      {1024, -100, 2304, 0}, {1024, 240, 2304, 924}, {1500, 0, 2304, 240}};
   EXPECT_EQ(seen[0], rightParts);
   std::vector<ScreenRect> withLeft = rightParts;
   withLeft.insert(withLeft.begin(), kLeft);
@@ -271,7 +272,7 @@ BOOL WINAPI recordForeground(HWND window) {
   return SetForegroundWindow(window);
 }
 
-TEST_F(Covers, ForegroundAskedForTheMainWindowBeforeTheLoopAndNoCoverOnOneMonitor) {
+TEST_F(Covers, ForegroundAskedForTheMainWindowAndNoCoverOnTheRealMonitor) {
   foreground = ForegroundProbe();
   setForegroundCall(recordForeground);
   const long long framesBefore = framesDrawn();
