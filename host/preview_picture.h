@@ -1,4 +1,5 @@
-// The preview still's resource: a 152 by 112 baseline JPEG of the scene.
+// The preview still's resource: a 304 by 224 baseline JPEG of the scene,
+// twice the settings page's box so it stays sharp when scaled up to 200 %.
 #pragma once
 
 // RCDATA resource id of the JPEG.

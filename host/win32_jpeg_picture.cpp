@@ -5,50 +5,90 @@
 
 #include <cstring>
 
+#include "host/preview_crop.h"
+
 namespace vantrel {
+namespace {
+
+// A movable global copy of bytes, as CreateStreamOnHGlobal wants; nullptr
+// on failure.
+HGLOBAL globalCopy(const void* bytes, DWORD size) {
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!copy) return nullptr;
+  void* target = GlobalLock(copy);
+  if (!target) {
+    GlobalFree(copy);
+    return nullptr;
+  }
+  std::memcpy(target, bytes, size);
+  GlobalUnlock(copy);
+  return copy;
+}
+
+// The bitmap a decoded JPEG is held in; nullptr for any other kind.
+HBITMAP bitmapOf(IPicture* picture) {
+  SHORT type = PICTYPE_UNINITIALIZED;
+  OLE_HANDLE handle = 0;
+  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP) return nullptr;
+  if (FAILED(picture->get_Handle(&handle))) return nullptr;
+  return reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+}
+
+}  // namespace
 
 JpegPicture::~JpegPicture() {
   if (picture_) picture_->Release();
 }
 
-bool JpegPicture::loadResource(int id) {
-  HMODULE module = GetModuleHandleW(nullptr);
+bool JpegPicture::loadResource(int id, HMODULE module) {
+  if (!module) module = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
   if (!found) return false;
   DWORD size = SizeofResource(module, found);
   HGLOBAL data = LoadResource(module, found);
   const void* bytes = data ? LockResource(data) : nullptr;
   if (!bytes || size == 0) return false;
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return false;
-  void* target = GlobalLock(copy);
-  if (!target) {
-    GlobalFree(copy);
-    return false;
-  }
-  std::memcpy(target, bytes, size);
-  GlobalUnlock(copy);
+  HGLOBAL copy = globalCopy(bytes, size);
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    GlobalFree(copy);
+  if (!copy || FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    if (copy) GlobalFree(copy);
     return false;
   }
   HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(&picture_));
   stream->Release();
-  return SUCCEEDED(hr) && picture_;
+  if (FAILED(hr) || !picture_) return false;
+  bitmap_ = bitmapOf(picture_);
+  return bitmap_ != nullptr;
 }
 
-void JpegPicture::paint(HDC dc, const RECT& target) const {
-  if (!picture_) return;
-  OLE_XSIZE_HIMETRIC width = 0;
-  OLE_YSIZE_HIMETRIC height = 0;
-  picture_->get_Width(&width);
-  picture_->get_Height(&height);
-  // NOTE: IPicture::Render takes the source in HIMETRIC with y running up,
-  // hence the start at the bottom and the negative height.
-  picture_->Render(dc, target.left, target.top, target.right - target.left,
-                   target.bottom - target.top, 0, height, width, -height, nullptr);
+SIZE JpegPicture::size() const {
+  BITMAP info = {};
+  if (!bitmap_ || !GetObjectW(bitmap_, sizeof info, &info)) return SIZE{0, 0};
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
+void JpegPicture::paintFilling(HDC dc, const RECT& target) const {
+  const SIZE source = size();
+  const int width = target.right - target.left;
+  const int height = target.bottom - target.top;
+  if (source.cx <= 0 || width <= 0 || height <= 0) return;
+  const CropRect crop = previewCrop(source.cx, source.cy, width, height);
+  HDC memory = CreateCompatibleDC(dc);
+  if (!memory) return;
+  HGDIOBJ old = SelectObject(memory, bitmap_);
+  // Setup: halftone averages the source pixels of each target pixel, which
+  // keeps a scaled still smooth; the brush origin must be reset after it.
+  const int oldMode = SetStretchBltMode(dc, HALFTONE);
+  POINT oldOrigin;
+  SetBrushOrgEx(dc, 0, 0, &oldOrigin);
+  StretchBlt(dc, target.left, target.top, width, height, memory, crop.x, crop.y, crop.width,
+             crop.height, SRCCOPY);
+  // Restore.
+  SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+  SetStretchBltMode(dc, oldMode);
+  SelectObject(memory, old);
+  DeleteDC(memory);
 }
 
 }  // namespace vantrel

@@ -16,23 +16,56 @@ int sizeTwips16(int pixels, int twipsPerPixelAxis) {
   return (twips >= -32768 && twips <= 32767) ? static_cast<int>(twips) : 0;
 }
 
-// The preview window: one still picture, Img_Prev, over a black ground.
+// The style of a window moved under a parent: WS_CHILD with WS_POPUP
+// cleared, as SetParent requires, and no caption, border or sizing frame, so
+// its client area is the whole of its box.
+LONG_PTR childStyle(LONG_PTR style) {
+  return (style | WS_CHILD) & ~static_cast<LONG_PTR>(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
+}
+
+LONG_PTR frameFreeExStyle(LONG_PTR exStyle) {
+  return exStyle & ~static_cast<LONG_PTR>(WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME |
+                                          WS_EX_STATICEDGE);
+}
+
+// The parent's size in twips, held as the 16-bit values the form host uses.
+SIZE parentSizeTwips(HWND parent, int tppX, int tppY) {
+  RECT r = {};
+  if (!GetWindowRect(parent, &r)) return SIZE{0, 0};
+  return SIZE{sizeTwips16(r.right - r.left, tppX), sizeTwips16(r.bottom - r.top, tppY)};
+}
+
+// The preview window: one still picture, Img_Prev, filling a black ground.
 class Vantrel_R {
  public:
   bool show(HWND parent) {
-    RECT r = {};
-    int tppX = screenTwipsPerPixelX();
-    int tppY = screenTwipsPerPixelY();
-    int widthTwips = 0;
-    int heightTwips = 0;
-    if (GetWindowRect(parent, &r)) {
-      widthTwips = sizeTwips16(r.right - r.left, tppX);
-      heightTwips = sizeTwips16(r.bottom - r.top, tppY);
-    }
+    const int tppX = screenTwipsPerPixelX();
+    const int tppY = screenTwipsPerPixelY();
+    const SIZE twips = parentSizeTwips(parent, tppX, tppY);
     Img_Prev.loadResource(VANTREL_PREVIEW_JPEG);
+    if (!window_.load(frameFreeStyle(), events())) return false;
+    HWND hwnd = window_.handle();
+    SetWindowLongPtrW(hwnd, GWL_STYLE, childStyle(GetWindowLongPtrW(hwnd, GWL_STYLE)));
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, frameFreeExStyle(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    if (!SetParent(hwnd, parent)) return false;
+    // NOTE: SWP_FRAMECHANGED makes the platform recompute the client area
+    // after the style change; without it the old frame's size stays.
+    SetWindowPos(hwnd, nullptr, 0, 0, twips.cx / tppX, twips.cy / tppY,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    window_.show();
+    return true;
+  }
+
+ private:
+  // Loaded as a frameless pop-up: an overlapped window would get a caption.
+  static FormStyle frameFreeStyle() {
     FormStyle style;
     style.caption = L"Preview Window";
-    style.style = WS_CLIPCHILDREN;
+    style.style = WS_POPUP | WS_CLIPCHILDREN;
+    return style;
+  }
+
+  FormEvents events() {
     FormEvents events;
     events.destroyed = [] { PostQuitMessage(0); };
     events.message = [this](UINT msg, WPARAM, LPARAM, LRESULT& result) {
@@ -41,24 +74,16 @@ class Vantrel_R {
       result = 0;
       return true;
     };
-    if (!window_.load(style, events)) return false;
-    HWND hwnd = window_.handle();
-    LONG_PTR windowStyle = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    SetWindowLongPtrW(hwnd, GWL_STYLE, windowStyle | WS_CHILD);
-    if (!SetParent(hwnd, parent)) return false;
-    MoveWindow(hwnd, 0, 0, widthTwips / tppX, heightTwips / tppY, FALSE);
-    window_.show();
-    return true;
+    return events;
   }
 
- private:
   void onPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_.handle(), &ps);
     RECT client;
     GetClientRect(window_.handle(), &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    Img_Prev.paint(dc, client);
+    Img_Prev.paintFilling(dc, client);
     EndPaint(window_.handle(), &ps);
   }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the preview still of Vantrel.scr (host/preview/preview.jpg) from the
 # renderer's own drawing: builds vantrel_still, renders a frame of the scene
-# under Wine and stores it as a 152 by 112 baseline JPEG.
+# under Wine and stores it as a 304 by 224 baseline JPEG: twice the settings
+# page's 152 by 112 box, so the halftone scaling stays sharp up to 200 %.
 #
 #   VANTREL_BUILD_ROOT=dir   build folders (default ./build)
 #   VANTREL_PREVIEW_SEED / VANTREL_PREVIEW_FRAMES   which frame (default 7 / 240)
@@ -32,7 +33,7 @@ work="$(mktemp -d)"
 # the full-screen saver would look in the small preview.
 wine "$BUILD_ROOT/win/bin/vantrel_still.exe" 1024 754 "$SEED" "$FRAMES" "$work/still.bmp" </dev/null
 mkdir -p "$(dirname "$OUT")"
-convert "$work/still.bmp" -resize '152x112!' -strip -interlace none -quality 92 \
+convert "$work/still.bmp" -resize '304x224!' -strip -interlace none -quality 92 \
   -sampling-factor 2x2 "jpeg:$OUT"
 rm -rf "$work"
 identify "$OUT"
