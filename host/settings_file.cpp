@@ -1,9 +1,9 @@
 #include "host/settings_file.h"
 
-#include "common/file_io.h"
 #include "common/ini_file.h"
 #include "host/bgm_settings.h"
 #include "host/number_text.h"
+#include "host/path_text.h"
 
 namespace vantrel {
 
@@ -33,6 +33,15 @@ void loadNumber(const std::string& text, std::int16_t& target) {
   }
 }
 
+// "BGMﾌｧｲﾙ" as ReadIniValue gives it, except that a marked UTF-8 path,
+// which may be longer, comes back whole.
+std::string readMusicFileValue(const std::string& iniPath) {
+  std::string value =
+      readProfileString(iniPath, kSectionMusic, kKeyBgmFile, "", kMarkedPathTextLimit + 1);
+  if (!isUtf8PathText(value) && value.size() > kValueBuffer - 1) value.resize(kValueBuffer - 1);
+  return value;
+}
+
 }  // namespace
 
 std::string ReadIniValue(const std::string& section, const std::string& key,
@@ -49,21 +58,15 @@ bool FileExists(const std::string& path) {
   std::string p = path;
   if (!p.empty() && p.back() == '\\') p.pop_back();
   if (p.empty()) return false;
-  return canOpenForReading(p);
+  return canOpenPathText(p);
 }
 
-std::string FolderOfPath(const std::string& path) {
-  std::size_t last = path.find_last_of(":\\");
-  if (last == std::string::npos) return std::string();
-  std::string folder = path.substr(0, last + 1);
-  if (folder.back() == '\\') folder.pop_back();
-  return folder;
-}
+std::string FolderOfPath(const std::string& path) { return folderOfPathText(path); }
 
 void loadBgmSettingsFrom(const std::string& iniPath, const std::string& programFolder) {
   loadNumber(ReadIniValue(kSectionMusic, kKeyBgmKind, iniPath), BGM_Kind);
   loadNumber(ReadIniValue(kSectionMusic, kKeyBgmTrack, iniPath), BGM_Track);
-  std::string file = ReadIniValue(kSectionMusic, kKeyBgmFile, iniPath);
+  std::string file = readMusicFileValue(iniPath);
   if (file.empty() || !FileExists(file)) {
     BGM_File.clear();
     if (BGM_Kind == 2) BGM_Kind = 0;

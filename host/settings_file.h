@@ -1,5 +1,6 @@
 // The host's settings operations (unit Vantrel_B) over the shared settings
-// file. Names and values are bytes in code page 932.
+// file. Names and values are bytes in code page 932; file paths are path
+// texts (host/path_text.h).
 #pragma once
 
 #include <string>
@@ -24,10 +25,12 @@ std::string ReadIniValue(const std::string& section, const std::string& key,
 void WriteIniValue(const std::string& section, const std::string& key, const std::string& value,
                    const std::string& path);
 
-// True when the file can be opened for reading; a trailing "\" is dropped first.
+// True when the file a path text names can be opened for reading; a
+// trailing "\" is dropped first.
 bool FileExists(const std::string& path);
 
-// The folder part of a path: up to the last ":" or "\", without a final "\".
+// The folder part of a path text: up to the last ":" or "\" character,
+// without a final "\".
 std::string FolderOfPath(const std::string& path);
 
 // Fills BGM_Kind, BGM_Track, BGM_File and BGM_Folder from the file at

@@ -1,9 +1,9 @@
 #include "host/settings_file.h"
 
-#include "host/forms/program_folder.h"
+#include "host/win32_renderer_start.h"
 
 namespace vantrel {
 
-void LoadBgmSettings() { loadBgmSettingsFrom(kSettingsPath, ProgramFolder()); }
+void LoadBgmSettings() { loadBgmSettingsFrom(kSettingsPath, programFolderText()); }
 
 }  // namespace vantrel

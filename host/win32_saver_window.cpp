@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "host/bgm_settings.h"
-#include "host/forms/program_folder.h"
 #include "host/forms/win32_form_window.h"
 #include "host/music/vantrel_bgm.h"
 #include "host/music/win32_music_platform.h"
 #include "host/saver_watch.h"
+#include "host/win32_path_text.h"
+#include "host/win32_renderer_start.h"
 
 namespace vantrel {
 namespace {
@@ -20,9 +21,6 @@ const UINT_PTR Timer3 = 3;  // renderer watch, 500 ms
 class Vantrel_S {
  public:
   explicit Vantrel_S(bool cursorHiddenByHost) : cursorHiddenByHost_(cursorHiddenByHost) {}
-  ~Vantrel_S() {
-    if (renderer_) CloseHandle(renderer_);
-  }
 
   bool load() {
     FormStyle style;
@@ -45,20 +43,7 @@ class Vantrel_S {
 
   // The renderer program, started with no arguments in a normal window.
   void startRenderer() {
-    std::string program = ProgramFolder();
-    if (program.empty() || program.back() != '\\') program += '\\';
-    program += "Vantrel.dll";
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION pi = {};
-    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &si, &pi)) {
-      CloseHandle(pi.hThread);
-      renderer_ = pi.hProcess;
-    }
+    startRendererProcess(renderer_, rendererProgram());
     startTick_ = GetTickCount();
   }
 
@@ -69,10 +54,10 @@ class Vantrel_S {
     } else if (BGM_Kind == 2) {
       switch (musicFileTypeOf(BGM_File)) {
         case MusicFileType::Wav:
-          WAV_PlayLoop(mci_, BGM_File);
+          WAV_PlayLoop(mci_, utf8OfWide(widePathOf(BGM_File)));
           break;
         case MusicFileType::Mp3:
-          MP3_OpenPlay(mci_, BGM_File);
+          MP3_OpenPlay(mci_, utf8OfWide(widePathOf(BGM_File)));
           window_.enableTimer(Timer1, true);
           break;
         case MusicFileType::None:
@@ -92,7 +77,8 @@ class Vantrel_S {
 
   void watchRenderer() {
     bool found = FindWindowW(nullptr, L"Vantrel_VC") != nullptr;
-    bool running = renderer_ && WaitForSingleObject(renderer_, 0) == WAIT_TIMEOUT;
+    HANDLE process = renderer_.process();
+    bool running = process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     long elapsed = static_cast<long>(GetTickCount() - startTick_);
     if (watch_.shouldEnd(found, running, elapsed)) {
       window_.enableTimer(Timer3, false);
@@ -123,7 +109,7 @@ class Vantrel_S {
   FormWindow window_;
   Win32MusicPlatform mci_;
   RendererWatch watch_;
-  HANDLE renderer_ = nullptr;
+  Win32RendererStarter renderer_;
   DWORD startTick_ = 0;
 };
 

@@ -4,22 +4,18 @@
 
 #include "host/command_line.h"
 #include "host/configure_mode.h"
-#include "host/forms/program_folder.h"
 #include "host/forms/twips.h"
 #include "host/forms/win32_message_box.h"
 #include "host/forms/win32_screen.h"
 #include "host/number_text.h"
 #include "host/settings_file.h"
+#include "host/win32_path_text.h"
 #include "host/win32_preview_window.h"
+#include "host/win32_renderer_start.h"
 #include "host/win32_saver_window.h"
 
 namespace vantrel {
 namespace {
-
-// Window titles of a running saver and an open settings dialog. UTF-16, so
-// the black squares (U+25A0) match on every system code page.
-const wchar_t kSaverTitle[] = L"Vantrel_Main";
-const wchar_t kDialogTitle[] = L"\u25a0Vantrel\u25a0";
 
 // "Vantrel.dll が同じﾌｫﾙﾀﾞ内に見つかりません！"
 const wchar_t kRendererMissing[] =
@@ -27,15 +23,14 @@ const wchar_t kRendererMissing[] =
     L"\u898b\u3064\u304b\u308a\u307e\u305b\u3093\uff01";
 const wchar_t kProgramTitle[] = L"Vantrel";
 
+// Window titles of a running saver and an open settings dialog. UTF-16, so
+// the black squares (U+25A0) match on every system code page.
+const wchar_t kSaverTitle[] = L"Vantrel_Main";
+const wchar_t kDialogTitle[] = L"\u25a0Vantrel\u25a0";
+
 bool anotherInstanceOpen() {
   return FindWindowW(nullptr, kSaverTitle) != nullptr ||
          FindWindowW(nullptr, kDialogTitle) != nullptr;
-}
-
-std::string rendererPath() {
-  std::string folder = ProgramFolder();
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder + "Vantrel.dll";
 }
 
 // The screen's pixel size from its twips size, as a 16-bit value.
@@ -61,7 +56,7 @@ int runHost(const std::string& arguments) {
   }
   CreateDirectoryA(kSettingsFolder, nullptr);
   LoadBgmSettings();
-  if (!FileExists(rendererPath())) {
+  if (!FileExists(pathTextOf(rendererProgram()))) {
     showMessageBox(kRendererMissing, kProgramTitle);
     return 0;
   }

@@ -1,7 +1,7 @@
 #include "host/dialog/win32_dialog_font.h"
 
 #include "host/controls/win32_gdi.h"
-#include "host/dialog/win32_dialog_text.h"
+#include "host/win32_path_text.h"
 
 namespace vantrel {
 namespace {
@@ -43,7 +43,7 @@ std::wstring installedFontFace(const std::wstring& face) {
 }
 
 forms::FontDesc withInstalledFace(forms::FontDesc desc) {
-  desc.face = utf8FromWide(installedFontFace(controls::Utf8ToWide(desc.face)));
+  desc.face = utf8OfWide(installedFontFace(controls::Utf8ToWide(desc.face)));
   return desc;
 }
 

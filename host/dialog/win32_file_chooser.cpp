@@ -2,12 +2,13 @@
 
 #include <commdlg.h>
 
-#include "host/dialog/win32_dialog_text.h"
+#include "host/path_text.h"
+#include "host/win32_path_text.h"
 
 namespace vantrel {
 
-bool chooseBgmFile(HWND owner, HINSTANCE instance, const std::string& initialFolderCp932,
-                   std::string* chosenCp932) {
+bool chooseBgmFile(HWND owner, HINSTANCE instance, const std::string& initialFolder,
+                   std::string* chosen) {
   // Filter: description, NUL, pattern, list end.
   static const wchar_t kFilter[] =
       L"BGM\xFF8C\xFF67\xFF72\xFF99 (MP3 WAV)\0*.MP3;*.WAV\0";  // BGMﾌｧｲﾙ (MP3 WAV)
@@ -15,12 +16,12 @@ bool chooseBgmFile(HWND owner, HINSTANCE instance, const std::string& initialFol
   constexpr DWORD kBufferChars = 255;
   wchar_t file[kBufferChars + 1] = {};
   wchar_t fileTitle[kBufferChars + 1] = {};
-  const std::wstring folder = wideFromCp932(initialFolderCp932);
+  const std::wstring folder = widePathOf(initialFolder);
 
-  // NOTE: the wide structure keeps Japanese names intact on systems whose
-  // ANSI code page is not 932 (Wine's default is 1252); the result is
-  // converted to the code page 932 bytes the host stores. The structure size
-  // is the platform's own for this build, not the 32-bit 76 bytes.
+  // NOTE: the wide structure keeps every name intact whatever the system's
+  // ANSI code page; the result becomes the path text the host stores. The
+  // structure size is the platform's own for this build, not the 32-bit 76
+  // bytes.
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -35,12 +36,9 @@ bool chooseBgmFile(HWND owner, HINSTANCE instance, const std::string& initialFol
   ofn.Flags = 0;
   if (GetOpenFileNameW(&ofn) <= 0) return false;
 
-  std::string bytes;
-  if (!cp932FromWide(file, &bytes)) return false;
-  // The same limit as an ANSI buffer of 255 characters with its NUL, which
-  // is also the longest value the host's settings read gives back whole.
-  if (bytes.size() >= kBufferChars) return false;
-  *chosenCp932 = bytes;
+  const std::string text = pathTextOf(file);
+  if (!pathTextReadsBackWhole(text)) return false;
+  *chosen = text;
   return true;
 }
 

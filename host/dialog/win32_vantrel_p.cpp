@@ -19,7 +19,6 @@
 #include "host/dialog/track_text.h"
 #include "host/dialog/win32_dialog_font.h"
 #include "host/dialog/win32_dialog_pictures.h"
-#include "host/dialog/win32_dialog_text.h"
 #include "host/dialog/win32_file_chooser.h"
 #include "host/dialog/win32_plain_controls.h"
 #include "host/forms/ambient.h"
@@ -28,6 +27,7 @@
 #include "host/forms/win32_screen.h"
 #include "host/number_text.h"
 #include "host/settings_file.h"
+#include "host/win32_path_text.h"
 
 namespace vantrel {
 
@@ -331,7 +331,7 @@ void VantrelP::Form_Load() {
   EtchTitleBox();
   ShowKind(*host_.bgmKind);
   FillTrackBox();
-  setPlainText(&lblFname_, wideFromCp932(*host_.bgmFile));
+  setPlainText(&lblFname_, widePathOf(*host_.bgmFile));
   TakeAnimPoint();
   if (host_.animateOpen) host_.animateOpen(hwnd_);
 }
@@ -392,7 +392,7 @@ void VantrelP::Cmd_Set_Click() {
     GetWindowTextW(bgmRepeat_, &text[0], length + 1);
     text.resize(static_cast<std::size_t>(length));
   }
-  *host_.bgmTrack = trackFromText(utf8FromWide(text));
+  *host_.bgmTrack = trackFromText(utf8OfWide(text));
   if (host_.writeIniValue) {
     host_.writeIniValue(kSectionMusic, kKeyBgmTrack, numberToText(*host_.bgmTrack));
     host_.writeIniValue(kSectionMusic, kKeyBgmFile, *host_.bgmFile);
@@ -404,7 +404,7 @@ void VantrelP::Cmd_File_Click() {
   std::string chosen;
   if (!chooseBgmFile(hwnd_, instance_, *host_.bgmFolder, &chosen)) return;
   *host_.bgmFile = chosen;
-  setPlainText(&lblFname_, wideFromCp932(chosen));
+  setPlainText(&lblFname_, widePathOf(chosen));
   if (host_.folderOfPath) *host_.bgmFolder = host_.folderOfPath(chosen);
 }
 

@@ -18,12 +18,12 @@ const std::uint32_t kErrorBuffer = 256;
 const std::uint32_t kCdModeBuffer = 255;
 const std::uint32_t kMp3ModeBuffer = 30;
 
-// Internal texts, Shift-JIS bytes as the host's code page holds them.
+// Internal texts, in UTF-8 as every text of this unit.
 const char* const kNoCommandText =  // コマンド文字列が指定されていません
-    "\x83\x52\x83\x7d\x83\x93\x83\x68\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\x77\x92\xe8"
-    "\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1";
+    "\u30b3\u30de\u30f3\u30c9\u6587\u5b57\u5217\u304c\u6307\u5b9a\u3055\u308c\u3066\u3044"
+    "\u307e\u305b\u3093";
 const char* const kNoErrorText =  // Error (文字列が取れません)
-    "Error (\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\xe6\x82\xea\x82\xdc\x82\xb9\x82\xf1)";
+    "Error (\u6587\u5b57\u5217\u304c\u53d6\u308c\u307e\u305b\u3093)";
 
 // Text of a NUL-terminated reply buffer.
 std::string textOf(const std::vector<char>& buffer) {

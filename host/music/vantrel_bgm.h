@@ -1,7 +1,8 @@
 // Background music (unit Vantrel_BGM): an audio CD through MCI's "cdaudio"
 // device, an MP3 file through MCI's MPEGVideo device, or a looping WAV
-// through PlaySoundA. Works from the shared music variables; all failures
-// stay inside the unit.
+// through PlaySound. Commands, replies and file paths are UTF-8 texts here
+// (the seam passes them to the wide entry points). All failures stay inside
+// the unit.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@ extern std::int16_t CD_Watching;
 // The reply or error text of the last command sent through MCI_Ask or CD_Play.
 extern std::string MCI_Reply;
 
-// PlaySoundA flags: SND_ASYNC | SND_LOOP.
+// PlaySound flags: SND_ASYNC | SND_LOOP.
 const std::uint32_t kWavLoopFlags = 9;
 
 // Sends one command with a 512-byte reply buffer; reply gets the answer or
@@ -32,6 +33,7 @@ void CD_Open(MusicPlatform& mci);
 void CD_Watch(MusicPlatform& mci, std::int16_t track);
 void CD_Close(MusicPlatform& mci);
 
+// file: the sound file's path in UTF-8.
 void MP3_OpenPlay(MusicPlatform& mci, const std::string& file);
 bool MP3_IsPlaying(MusicPlatform& mci);
 void MP3_Watch(MusicPlatform& mci);

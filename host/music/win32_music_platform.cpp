@@ -3,19 +3,47 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstring>
+#include <vector>
+
+#include "host/win32_path_text.h"
+
 namespace vantrel {
+namespace {
+
+// Copies the UTF-8 of a NUL-terminated wide text into out, cut to the whole
+// characters that fit length bytes with the NUL.
+void copyAsUtf8(const wchar_t* wide, char* out, std::uint32_t length) {
+  if (!out || length == 0) return;
+  std::string utf8 = utf8OfWide(wide);
+  std::size_t n = utf8.size() < length - 1 ? utf8.size() : length - 1;
+  while (n > 0 && n < utf8.size() && (static_cast<unsigned char>(utf8[n]) & 0xc0) == 0x80) --n;
+  std::memcpy(out, utf8.data(), n);
+  out[n] = '\0';
+}
+
+}  // namespace
 
 std::uint32_t Win32MusicPlatform::sendString(const char* command, char* reply,
                                              std::uint32_t replyLength) {
-  return mciSendStringA(command, reply, replyLength, nullptr);
+  const std::wstring wide = wideOfUtf8(command);
+  std::vector<wchar_t> buffer(replyLength + 1, L'\0');
+  const MCIERROR result = mciSendStringW(wide.c_str(), reply ? buffer.data() : nullptr,
+                                         reply ? replyLength : 0, nullptr);
+  copyAsUtf8(buffer.data(), reply, replyLength);
+  return result;
 }
 
 bool Win32MusicPlatform::errorString(std::uint32_t code, char* text, std::uint32_t textLength) {
-  return mciGetErrorStringA(code, text, textLength) != FALSE;
+  std::vector<wchar_t> buffer(textLength + 1, L'\0');
+  if (!mciGetErrorStringW(code, buffer.data(), textLength)) return false;
+  copyAsUtf8(buffer.data(), text, textLength);
+  return true;
 }
 
 bool Win32MusicPlatform::playSound(const char* name, std::uint32_t flags) {
-  return PlaySoundA(name, nullptr, flags) != FALSE;
+  if (!name) return PlaySoundW(nullptr, nullptr, flags) != FALSE;
+  return PlaySoundW(wideOfUtf8(name).c_str(), nullptr, flags) != FALSE;
 }
 
 std::uint32_t Win32MusicPlatform::waveOutDeviceCount() { return waveOutGetNumDevs(); }

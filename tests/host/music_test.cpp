@@ -156,8 +156,8 @@ TEST(MciSend, RepliesErrorsAndTheEmptyCommand) {
   RecordingPlatform mci;
   std::string reply;
   EXPECT_EQ(MCI_Send(mci, "", reply), -1);
-  EXPECT_EQ(reply, "\x83\x52\x83\x7d\x83\x93\x83\x68\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\x77"
-                   "\x92\xe8\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1");
+  EXPECT_EQ(reply, "\u30b3\u30de\u30f3\u30c9\u6587\u5b57\u5217\u304c\u6307\u5b9a\u3055\u308c"
+                   "\u3066\u3044\u307e\u305b\u3093");  // コマンド文字列が指定されていません
   EXPECT_TRUE(mci.commands.empty());
 
   mci.answers["status x mode"] = {"paused", 0};
@@ -173,7 +173,7 @@ TEST(MciSend, RepliesErrorsAndTheEmptyCommand) {
 
   mci.knowsErrors = false;
   EXPECT_EQ(MCI_Send(mci, "close cdaudio", reply), 263);
-  EXPECT_EQ(reply, "Error (\x95\xb6\x8e\x9a\x97\xf1\x82\xaa\x8e\xe6\x82\xea\x82\xdc\x82\xb9\x82\xf1)");
+  EXPECT_EQ(reply, "Error (\u6587\u5b57\u5217\u304c\u53d6\u308c\u307e\u305b\u3093)");
 }
 
 TEST(MciSend, LongRepliesAreCutToTheBuffer) {
@@ -196,6 +196,13 @@ TEST(Mp3, OpensTheQuotedPathAndPlaysOnlyWhenOpened) {
   MP3_OpenPlay(mci, "C:\\My Music\\a b.mp3");
   EXPECT_THAT(mci.commands,
               ElementsAre("open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play",
+                          "play MP3Play"));
+  // Paths in any script pass through as their UTF-8, inside the same quotes.
+  mci.commands.clear();
+  MP3_OpenPlay(mci, "C:\\Jos\u00e9\\\u0141\u00f3d\u017a \U0001F600.mp3");
+  EXPECT_THAT(mci.commands,
+              ElementsAre("open \"C:\\Jos\u00e9\\\u0141\u00f3d\u017a \U0001F600.mp3\" type "
+                          "MPEGVideo Alias MP3Play",
                           "play MP3Play"));
   RecordingPlatform failing;
   failing.answers["open \"x.mp3\" type MPEGVideo Alias MP3Play"] = {"", 277};
@@ -229,6 +236,8 @@ TEST(Wav, LoopsWithAsyncAndLoopAndStopsWithNull) {
   ASSERT_EQ(mci.sounds.size(), 2u);
   EXPECT_EQ(mci.sounds[0], std::make_pair(std::string("C:\\a.wav"), 9u));
   EXPECT_EQ(mci.sounds[1], std::make_pair(std::string("<null>"), 0u));
+  WAV_PlayLoop(mci, "C:\\\u041c\u0443\u0437\u044b\u043a\u0430.wav");  // Музыка
+  EXPECT_EQ(mci.sounds[2].first, "C:\\\u041c\u0443\u0437\u044b\u043a\u0430.wav");
   RecordingPlatform silent;
   silent.devices = 0;
   WAV_PlayLoop(silent, "C:\\a.wav");

@@ -29,6 +29,14 @@ TEST(FolderOfPath, CutsAtTheLastColonOrBackslash) {
   EXPECT_EQ(FolderOfPath("a.mp3"), "");
   EXPECT_EQ(FolderOfPath(""), "");
   EXPECT_EQ(FolderOfPath("\\\\server\\share\\x.wav"), "\\\\server\\share");
+  // The second byte of "ソ" (83 5C) and of "表" (95 5C) is the byte of "\".
+  EXPECT_EQ(FolderOfPath("C:\\Music\\\x83\x5c.mp3"), "C:\\Music");
+  EXPECT_EQ(FolderOfPath("C:\\\x95\x5c\\a.mp3"), "C:\\\x95\x5c");
+  EXPECT_EQ(FolderOfPath("\x83\x5c"), "");
+  // Marked UTF-8 keeps its marker, so the folder is a path text too; its
+  // bytes are never taken as 932 ("ğ" is C4 9F, and 9F leads a 932 pair).
+  EXPECT_EQ(FolderOfPath("<UTF-8>C:\\\xc4\x9f\\a.mp3"), "<UTF-8>C:\\\xc4\x9f");
+  EXPECT_EQ(FolderOfPath("<UTF-8>C:\\Jos\xc3\xa9\\a.mp3"), "<UTF-8>C:\\Jos\xc3\xa9");
 }
 
 class MusicSettings : public ::testing::Test {
@@ -99,6 +107,28 @@ TEST_F(MusicSettings, ATrailingBackslashIsIgnoredByFileExists) {
   EXPECT_TRUE(FileExists(song));
   EXPECT_FALSE(FileExists(""));
   EXPECT_FALSE(FileExists("\\"));
+}
+
+TEST_F(MusicSettings, MarkedPathsLoadWholeAndUnmarkedOnesAreCutAsBefore) {
+  // A marked path longer than 255 bytes names its file exactly.
+  const std::string deep = folder.makeSubfolder(std::string(120, 'd') + "\xc3\xa9") + "/" +
+                           std::string(100, 'f') + "\xf0\x9f\x98\x80.mp3";
+  put(deep, "ID3");
+  const std::string marked = "<UTF-8>" + deep;
+  ASSERT_GT(marked.size(), 255u);
+  load(" 2", " 0", marked);
+  EXPECT_EQ(BGM_Kind, 2);
+  EXPECT_EQ(BGM_File, marked);
+  EXPECT_EQ(BGM_Folder, FolderOfPath(marked));
+  EXPECT_TRUE(FileExists(marked));
+  // Unmarked, the same bytes are cut to 255 and name no file.
+  load(" 2", " 0", deep);
+  EXPECT_EQ(BGM_Kind, 0);
+  EXPECT_EQ(ReadIniValue(kSectionMusic, kKeyBgmFile, ini), deep.substr(0, 255));
+  // Marked text for a file that is gone loads as no file.
+  load(" 2", " 0", "<UTF-8>" + folder.file("gone.mp3"));
+  EXPECT_EQ(BGM_Kind, 0);
+  EXPECT_EQ(BGM_File, "");
 }
 
 TEST_F(MusicSettings, GarbageFilesAndMissingFilesLoadAsNoMusic) {
