@@ -13,6 +13,7 @@
 #include "host/win32_preview_window.h"
 #include "host/win32_renderer_start.h"
 #include "host/win32_saver_window.h"
+#include "host/win32_single_instance.h"
 
 namespace vantrel {
 namespace {
@@ -23,14 +24,9 @@ const wchar_t kRendererMissing[] =
     L"\u898b\u3064\u304b\u308a\u307e\u305b\u3093\uff01";
 const wchar_t kProgramTitle[] = L"Vantrel";
 
-// Window titles of a running saver and an open settings dialog. UTF-16, so
-// the black squares (U+25A0) match on every system code page.
-const wchar_t kSaverTitle[] = L"Vantrel_Main";
-const wchar_t kDialogTitle[] = L"\u25a0Vantrel\u25a0";
-
-bool anotherInstanceOpen() {
-  return FindWindowW(nullptr, kSaverTitle) != nullptr ||
-         FindWindowW(nullptr, kDialogTitle) != nullptr;
+// The modes whose process shows the saver window or the settings dialog.
+bool leadsRunOrDialog(HostMode mode) {
+  return mode == HostMode::Saver || mode == HostMode::SaverQuiet || mode == HostMode::Configure;
 }
 
 // The screen's pixel size from its twips size, as a 16-bit value.
@@ -49,11 +45,13 @@ void writeScreenSize() {
 
 int runHost(const std::string& arguments) {
   const CommandLine commandLine = parseCommandLine(arguments);
+  waitAtStartGate();
   if (anotherInstanceOpen()) return 0;
   if (commandLine.mode == HostMode::Preview) {
     runPreview(commandLine.previewHandle);
     return 0;
   }
+  if (leadsRunOrDialog(commandLine.mode) && !claimSingleInstance()) return 0;
   CreateDirectoryA(kSettingsFolder, nullptr);
   LoadBgmSettings();
   if (!FileExists(pathTextOf(rendererProgram()))) {

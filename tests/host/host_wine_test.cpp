@@ -185,6 +185,82 @@ TEST_F(HostRun, AnOpenSettingsDialogOrSaverWindowStopsEveryMode) {
   }
 }
 
+// The session's mutex that a saver run or settings dialog holds.
+const wchar_t kRunMutex[] = L"Local\\Vantrel.SaverOrSettings";
+
+bool runMutexExists() {
+  HANDLE m = OpenMutexW(SYNCHRONIZE, FALSE, kRunMutex);
+  if (m) CloseHandle(m);
+  return m != nullptr;
+}
+
+int topWindowsTitled(const wchar_t* title) {
+  int n = 0;
+  for (HWND w = FindWindowW(nullptr, title); w; w = FindWindowExW(nullptr, w, nullptr, title)) ++n;
+  return n;
+}
+
+TEST_F(HostRun, TheSessionsMutexHeldElsewhereStopsEveryMode) {
+  useRenderer(L"fake_renderer.exe");
+  HANDLE held = CreateMutexW(nullptr, FALSE, kRunMutex);
+  ASSERT_NE(held, nullptr);
+  for (const wchar_t* args : {L"/s", L"/c", L"/p 1234", L""}) {
+    SCOPED_TRACE(args);
+    RemoveDirectoryA("C:\\orlek_temp");
+    DeleteFileA(kIni);
+    ChildProcess host(scr(), args);
+    EXPECT_TRUE(host.waitForEnd(5000));
+    EXPECT_EQ(host.exitCode(), 0u);
+    EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);
+  }
+  EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+  CloseHandle(held);
+  EXPECT_FALSE(runMutexExists());
+}
+
+TEST_F(HostRun, TwoStartsReleasedTogetherMakeExactlyOneRun) {
+  useRenderer(L"fake_renderer.exe");
+  const int kRounds = 50;
+  int raced = 0;  // rounds in which neither start had ended before the gate opened
+  for (int round = 0; round < kRounds; ++round) {
+    SCOPED_TRACE(round);
+    const std::string gateName =
+        "VantrelStartGate" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(round);
+    HANDLE gate = CreateEventA(nullptr, TRUE, FALSE, gateName.c_str());
+    ASSERT_NE(gate, nullptr);
+    const std::string env = "VANTREL_START_GATE=" + gateName;
+    ChildProcess first(scr(), L"/s", env);
+    ChildProcess second(scr(), L"/s", env);
+    test::pumpFor(400);  // both reach the gate and wait there
+    raced += first.running() && second.running();
+    SetEvent(gate);
+    // The start that loses ends at once; the other runs the saver.
+    const DWORD released = GetTickCount();
+    while (first.running() && second.running() && GetTickCount() - released < 5000) {
+      test::pumpFor(10);
+    }
+    ASSERT_NE(first.running(), second.running()) << "both or neither still running";
+    ChildProcess& loser = first.running() ? second : first;
+    ChildProcess& winner = first.running() ? first : second;
+    EXPECT_EQ(loser.exitCode(), 0u);
+    HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
+    ASSERT_NE(renderer, nullptr);
+    EXPECT_EQ(topWindowsTitled(L"Vantrel_VC"), 1);
+    EXPECT_EQ(topWindowsTitled(L"Vantrel_Main"), 1);
+    EXPECT_TRUE(runMutexExists());
+    PostMessageW(renderer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(winner.waitForEnd(5000));
+    EXPECT_EQ(winner.exitCode(), 0u);
+    // Nothing left behind: no window, no mutex, for the next round to find.
+    EXPECT_TRUE(test::waitForNoWindow(L"Vantrel_VC", 3000));
+    EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_Main"), nullptr);
+    EXPECT_FALSE(runMutexExists());
+    CloseHandle(gate);
+  }
+  std::printf("%d of %d rounds released both starts at once\n", raced, kRounds);
+  EXPECT_GE(raced, kRounds * 9 / 10);
+}
+
 TEST_F(HostRun, AMissingRendererIsReportedInJapanese) {
   ChildProcess host(scr(), L"/s");
   HWND box = test::waitForWindow(L"Vantrel", 10000, L"#32770");
