@@ -32,6 +32,8 @@ class KnotRibbon {
   void update(float elapsedSeconds, float speed, GlowPass glowPass,
               void* context);
   void dimColours();
+  // Positions and colours at that time and speed: the direct formulas'
+  // values to the float, from tables of the points' angles made once.
   void computeShape(float elapsedSeconds, float speed);
 
   RibbonPoint points[kPointCount];
