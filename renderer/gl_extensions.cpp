@@ -67,6 +67,7 @@ GlExtensions loadGlExtensions(GlProcLookup lookup) {
   gl.nonPowerOfTwo =
       major >= 2 || hasExtension("GL_ARB_texture_non_power_of_two");
   gl.floatTextures = major >= 3 || hasExtension("GL_ARB_texture_float");
+  gl.bgra = major >= 2 || hasExtension("GL_EXT_bgra");
   if (lookup == nullptr) return gl;
   loadFramebuffers(gl, lookup);
   if (major >= 2 || hasExtension("GL_EXT_blend_subtract") ||

@@ -13,7 +13,7 @@ constexpr GLenum kGlRgba16f = 0x881A;
 constexpr GLenum kGlHalfFloat = 0x140B;
 constexpr GLenum kGlFuncAdd = 0x8006;
 constexpr GLenum kGlFuncReverseSubtract = 0x800B;
-constexpr GLenum kGlClampToEdge = 0x812F;
+constexpr GLenum kGlBgra = 0x80E1;
 
 struct GlExtensions {
   // Framebuffer objects (GL_ARB_framebuffer_object, or GL_EXT_ names).
@@ -29,6 +29,7 @@ struct GlExtensions {
   bool framebuffers = false;   // all five framebuffer entry points found
   bool floatTextures = false;  // 16-bit float colour textures
   bool nonPowerOfTwo = false;  // textures of any size
+  bool bgra = false;           // GL_BGRA pixel data (GL 1.2, GL_EXT_bgra)
 };
 
 // True when the space-separated extension list holds exactly `name`.

@@ -6,6 +6,23 @@ namespace vantrel {
 
 namespace {
 
+constexpr TrailPrecision kFinestFirst[] = {TrailPrecision::Float16,
+                                           TrailPrecision::Normalised16,
+                                           TrailPrecision::EightBit};
+
+// The texture's internal format for a precision.
+GLint internalFormat(TrailPrecision precision) {
+  switch (precision) {
+    case TrailPrecision::Float16:
+      return static_cast<GLint>(kGlRgba16f);
+    case TrailPrecision::Normalised16:
+      return GL_RGBA16;
+    case TrailPrecision::EightBit:
+      break;
+  }
+  return GL_RGBA8;
+}
+
 int roundUpToPowerOfTwo(int value) {
   int result = 1;
   while (result < value && result < (1 << 30)) result <<= 1;
@@ -27,14 +44,14 @@ TrailMode TrailKeeper::start(int width, int height, GlProcLookup lookup,
   gl_ = loadGlExtensions(lookup);
   if (options.preferFramebuffer && gl_.framebuffers) {
     mode_ = TrailMode::Framebuffer;
-    if (options.preferFloat && gl_.floatTextures) {
-      precision_ = TrailPrecision::Float16;
+    for (TrailPrecision precision : kFinestFirst) {
+      if (precision < options.finest) continue;
+      if (precision == TrailPrecision::Float16 && !gl_.floatTextures) continue;
+      precision_ = precision;
       if (allocate(width, height)) return mode_;
       release();
-      precision_ = TrailPrecision::EightBit;
     }
-    if (allocate(width, height)) return mode_;
-    release();
+    precision_ = TrailPrecision::EightBit;
   }
   mode_ = TrailMode::CopyTexture;
   if (allocate(width, height)) return mode_;
@@ -48,9 +65,11 @@ bool TrailKeeper::allocate(int width, int height) {
   height_ = height;
   textureWidth_ = gl_.nonPowerOfTwo ? width : roundUpToPowerOfTwo(width);
   textureHeight_ = gl_.nonPowerOfTwo ? height : roundUpToPowerOfTwo(height);
-  const GLint format = precision_ == TrailPrecision::Float16
-                           ? static_cast<GLint>(kGlRgba16f)
-                           : GL_RGBA8;
+  const bool eightBit = precision_ == TrailPrecision::EightBit;
+  const GLint format = internalFormat(precision_);
+  // NOTE: in the window's own channel order, llvmpipe draws the 8-bit
+  // picture to the window about half again as fast.
+  const GLenum order = eightBit && gl_.bgra ? kGlBgra : GL_RGBA;
   while (glGetError() != GL_NO_ERROR) {
   }
   glGenTextures(1, &texture_);
@@ -60,7 +79,7 @@ bool TrailKeeper::allocate(int width, int height) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
   glTexImage2D(GL_TEXTURE_2D, 0, format, textureWidth_, textureHeight_, 0,
-               GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+               order, GL_UNSIGNED_BYTE, nullptr);
   glBindTexture(GL_TEXTURE_2D, 0);
   if (glGetError() != GL_NO_ERROR || texture_ == 0) return false;
   if (mode_ == TrailMode::Framebuffer && !attachFramebuffer()) return false;

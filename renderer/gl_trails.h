@@ -22,6 +22,8 @@ enum class TrailMode {
 enum class TrailPrecision {
   // 16-bit float channels: fading by 11/12 a frame takes every channel to 0.
   Float16,
+  // 16-bit normalised channels: the fade stops at 6/65535, which shows as 0.
+  Normalised16,
   // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; each
   // frame also takes 1/255 off every channel, so those last steps reach 0.
   EightBit,
@@ -29,7 +31,9 @@ enum class TrailPrecision {
 
 struct TrailOptions {
   bool preferFramebuffer = true;  // else copy the back buffer
-  bool preferFloat = true;        // else 8 bits on the framebuffer path too
+  // The finest precision tried first on the framebuffer path; the keeper
+  // falls back towards EightBit where the driver refuses one.
+  TrailPrecision finest = TrailPrecision::Float16;
 };
 
 // NOTE: a double-buffered window's back buffer is undefined after a swap on

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "renderer/gl_api.h"
 #include "renderer/gl_frame.h"
 #include "renderer/gl_scene.h"
 #include "renderer/gl_state.h"
+#include "renderer/measuring_switches.h"
 #include "renderer/scene_clock.h"
 #include "renderer/wgl_context.h"
 #include "renderer/win32_covers.h"
@@ -29,36 +29,24 @@ TrailKeeper trails;
 int growthCounter = 0;
 PoolAllocator poolAllocator = nullptr;
 
-// Measuring aids, off unless the environment asks:
-//   VANTREL_BARE_FRAME=1      only the fade, kept and presented as usual;
-//   VANTREL_BARE_FRAME=plain  only the fade, straight into the window's back
-//                             buffer and swapped, with no kept picture;
-//   VANTREL_KEPT_PICTURE=8bit|copy  the 8-bit framebuffer or the back-buffer
-//                             copy instead of the best picture the driver has;
-//   VANTREL_FRAME_STATS=<file> receives the frame count, wall seconds and
-//                             process CPU seconds at exit.
-FrameContent frameContent = FrameContent::Scene;
-bool keepPicture = true;
-TrailOptions trailOptions;
+// Measuring aids, off unless the environment asks (measuring_switches.h).
+MeasuringSwitches measuring;
 long long frameCount = 0;
 char statsPath[MAX_PATH] = "";
 
-std::string environmentText(const char* name) {
-  char value[16] = "";
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
-  return length > 0 && length < sizeof(value) ? std::string(value)
-                                              : std::string();
+// The variable's value, or nullptr when it is unset or longer than `size`.
+const char* environmentValue(const char* name, char* value, DWORD size) {
+  const DWORD length = GetEnvironmentVariableA(name, value, size);
+  return length > 0 && length < size ? value : nullptr;
 }
 
 void readMeasuringSwitches() {
-  const std::string bare = environmentText("VANTREL_BARE_FRAME");
-  if (bare == "1" || bare == "plain") frameContent = FrameContent::BareFade;
-  keepPicture = bare != "plain";
-  const std::string kept = environmentText("VANTREL_KEPT_PICTURE");
-  trailOptions.preferFloat = kept != "8bit" && kept != "copy";
-  trailOptions.preferFramebuffer = kept != "copy";
-  if (GetEnvironmentVariableA("VANTREL_FRAME_STATS", statsPath,
-                              sizeof(statsPath)) >= sizeof(statsPath)) {
+  char bare[16], kept[16];
+  measuring = measuringSwitchesFrom(
+      environmentValue("VANTREL_BARE_FRAME", bare, sizeof(bare)),
+      environmentValue("VANTREL_KEPT_PICTURE", kept, sizeof(kept)));
+  if (environmentValue("VANTREL_FRAME_STATS", statsPath, sizeof(statsPath)) ==
+      nullptr) {
     statsPath[0] = '\0';
   }
 }
@@ -80,9 +68,11 @@ void writeFrameStats() {
   if (statsPath[0] == '\0') return;
   FILE* file = std::fopen(statsPath, "w");
   if (file == nullptr) return;
-  std::fprintf(file, "frames %lld\nseconds %.3f\ncpu %.3f\n", frameCount,
-               static_cast<double>(sceneClock.elapsedSeconds()),
-               processCpuSeconds());
+  std::fputs(frameStatsText(frameCount,
+                            static_cast<double>(sceneClock.elapsedSeconds()),
+                            processCpuSeconds())
+                 .c_str(),
+             file);
   std::fclose(file);
 }
 
@@ -142,9 +132,9 @@ int initOpenGL() {
   // The clear colour is never set: both buffers start black.
   clearAndSwapTwice();
   glDrawBuffer(GL_BACK);
-  if (keepPicture) {
+  if (measuring.keepPicture) {
     trails.start(scene.state.screenWidth, scene.state.screenHeight,
-                 wglProcLookup, trailOptions);
+                 wglProcLookup, measuring.trailOptions);
   }
   return 1;
 }
@@ -178,7 +168,7 @@ void runFrame() {
 
 void runFrameAt(float elapsedSeconds, float frameDelta) {
   ++frameCount;
-  drawFrame(scene, trails, elapsedSeconds, frameDelta, frameContent);
+  drawFrame(scene, trails, elapsedSeconds, frameDelta, measuring.content);
   SwapBuffers(deviceContext);
 }
 

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Measures the real renderer under Wine at 1024 by 768: frames per second and
-# CPU milliseconds per frame over ten seconds, for the full scene and for a
-# bare frame that only fades and swaps (the floor to compare against).
+# Measures the real renderer under Wine: frames per second and CPU
+# milliseconds per frame with starCount raised to 1000 by the Up key, at
+# 1024x768 and 1920x1080 on one virtual display. Kinds of frame:
+#   scene        the star flight, with the best kept picture (16-bit float)
+#   scene 16-bit the same with a 16-bit normalised kept picture
+#   scene 8-bit  the same with the 8-bit kept picture and its floor pass
+#   bare         only the fade, kept and presented as every frame is
+#   plain        only the fade into the window's back buffer, and the swap
+# Three rounds, interleaved; the medians and their ratios are printed.
 #
 #   VANTREL_BUILD_ROOT=dir   build folders (default ./build)
-#   VANTREL_FPS_SECONDS=n    length of each run (default 10)
+#   VANTREL_FPS_SECONDS=n    length of each run (default 5)
+#   VANTREL_FPS_ROUNDS=n     rounds (default 3)
+#   VANTREL_FPS_BASELINE=exe an earlier Vantrel.dll, measured in the same
+#                            rounds as "scene before" and "bare before"
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_ROOT="${VANTREL_BUILD_ROOT:-$ROOT/build}"
-SECONDS_TO_RUN="${VANTREL_FPS_SECONDS:-10}"
+SECONDS_TO_RUN="${VANTREL_FPS_SECONDS:-5}"
+ROUNDS="${VANTREL_FPS_ROUNDS:-3}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
@@ -36,49 +46,101 @@ restore_settings() {
 trap restore_settings EXIT
 vantrel_null_sound_home "$BUILD_ROOT/win/fpshome"
 vantrel_wine_prefix
-vantrel_display 1024x768x24
+unset DISPLAY  # a virtual display of known size, not the user's
+vantrel_display 1920x1080x24
 vantrel_wine_session
 
 mkdir -p "$INI_DIR"
 [ -f "$INI" ] && cp "$INI" "$OUT/Vantrel.ini.saved"
-printf '[Settings]\r\nWidth= 1024\r\nHeight= 768\r\n' > "$INI"
 
-# Runs the renderer for the set time, ends it with Escape and prints a line.
+# Waits for the renderer's window and prints its id.
+renderer_window() {
+  local i win=""
+  for i in $(seq 1 100); do
+    win=$(xdotool search --name '^Vantrel_VC$' 2>/dev/null | head -1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  echo "$win"
+}
+
+# One run: size, kind; appends "size kind fps cpu-ms" to $OUT/runs.
 measure() {
-  local label="$1" bare="$2" stats="$OUT/stats-$2.txt"
-  VANTREL_FRAME_STATS="$(winepath -w "$stats")" VANTREL_BARE_FRAME="$bare" \
-    wine "$BIN/Vantrel.dll" >/dev/null 2>&1 &
-  local pid=$!
+  local size="$1" kind="$2" stats="$OUT/stats.txt" env=() exe="$BIN/Vantrel.dll"
+  case "$kind" in
+    scene-before) exe="$VANTREL_FPS_BASELINE" ;;
+    bare-before) exe="$VANTREL_FPS_BASELINE"; env=(VANTREL_BARE_FRAME=1) ;;
+    scene) ;;
+    scene-16bit) env=(VANTREL_KEPT_PICTURE=16bit) ;;
+    scene-8bit) env=(VANTREL_KEPT_PICTURE=8bit) ;;
+    bare) env=(VANTREL_BARE_FRAME=1) ;;
+    plain) env=(VANTREL_BARE_FRAME=plain) ;;
+  esac
+  printf '[Settings]\r\nWidth= %s\r\nHeight= %s\r\n' "${size%x*}" "${size#*x}" > "$INI"
+  rm -f "$stats"
+  env "${env[@]}" VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
+    wine "$exe" >/dev/null 2>&1 &
+  local pid=$! win i
+  win=$(renderer_window)
+  if [ -z "$win" ]; then
+    kill "$pid" 2>/dev/null || true
+    echo "$size $kind: no renderer window" >&2
+    return 1
+  fi
+  for i in $(seq 1 19); do xdotool key --window "$win" Up 2>/dev/null; done
   sleep "$SECONDS_TO_RUN"
-  local win
-  win=$(xdotool search --name '^Vantrel_VC$' 2>/dev/null | head -1 || true)
-  if [ -n "$win" ]; then xdotool key --window "$win" Escape 2>/dev/null; fi
-  local i
+  xdotool key --window "$win" Escape 2>/dev/null || true
   for i in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   if kill -0 "$pid" 2>/dev/null; then
     kill "$pid" 2>/dev/null || true
-    echo "$label: the renderer did not end after Escape" >&2
+    echo "$size $kind: the renderer did not end after Escape" >&2
     return 1
   fi
   wait "$pid" || true
-  if [ ! -f "$stats" ]; then
-    echo "$label: no figures written" >&2
-    return 1
-  fi
-  awk -v label="$label" '
+  [ -f "$stats" ] || { echo "$size $kind: no figures written" >&2; return 1; }
+  awk -v size="$size" -v kind="$kind" '
     $1 == "frames" { f = $2 } $1 == "seconds" { s = $2 } $1 == "cpu" { c = $2 }
-    END {
-      if (f > 0 && s > 0)
-        printf "%-12s %6d frames in %5.1f s: %7.1f frames/s, %6.2f ms CPU per frame\n",
-               label, f, s, f / s, 1000 * c / f
-      else
-        printf "%-12s no frames drawn\n", label
-    }' "$stats"
+    END { if (f > 0 && s > 0) printf "%s %s %.1f %.2f\n", size, kind, f / s, 1000 * c / f }' \
+    "$stats" >> "$OUT/runs"
 }
 
-echo "Renderer under Wine at 1024x768 on $DISPLAY, ${SECONDS_TO_RUN} s each (CPU: whole process, all threads):"
-measure "scene" 0
-measure "bare frame" 1
+SIZES=(1024x768 1920x1080)
+KINDS=(scene scene-16bit scene-8bit bare plain)
+[ -n "${VANTREL_FPS_BASELINE:-}" ] && KINDS+=(scene-before bare-before)
+echo "Renderer under Wine on $DISPLAY (1920x1080), ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved"
+echo "(CPU: the renderer's whole process, all threads)"
+for round in $(seq 1 "$ROUNDS"); do
+  for size in "${SIZES[@]}"; do
+    for kind in "${KINDS[@]}"; do measure "$size" "$kind"; done
+  done
+done
+
+python3 - "$OUT/runs" <<'PY'
+import statistics, sys
+runs = {}
+for line in open(sys.argv[1]):
+    size, kind, fps, cpu = line.split()
+    runs.setdefault((size, kind), []).append((float(fps), float(cpu)))
+def median(size, kind, i):
+    return statistics.median(r[i] for r in runs.get((size, kind), [(0, 0)]))
+for size in ("1024x768", "1920x1080"):
+    print(f"{size}:")
+    for kind in ("scene", "scene-16bit", "scene-8bit", "bare", "plain",
+                 "scene-before", "bare-before"):
+        if (size, kind) not in runs: continue
+        fps = [f"{r[0]:.1f}" for r in runs.get((size, kind), [])]
+        print(f"  {kind:<11} {median(size, kind, 0):7.1f} frames/s  "
+              f"{median(size, kind, 1):6.2f} ms CPU a frame   (runs: {', '.join(fps)})")
+    plain = median(size, "plain", 0)
+    scene8 = median(size, "scene-8bit", 0)
+    if plain > 0:
+        print(f"  bare / plain            {median(size, 'bare', 0) / plain:5.2f}")
+        if (size, "bare-before") in runs:
+            print(f"  bare before / plain     {median(size, 'bare-before', 0) / plain:5.2f}")
+    if scene8 > 0:
+        print(f"  scene / scene 8-bit     {median(size, 'scene', 0) / scene8:5.2f}")
+        print(f"  16-bit / 8-bit          {median(size, 'scene-16bit', 0) / scene8:5.2f}")
+PY

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -167,9 +168,18 @@ TEST_F(RendererGl, FloatPictureFadesByElevenTwelfthsAndToBlack) {
   expectFadeToBlack();
 }
 
+TEST_F(RendererGl, NormalisedSixteenBitPictureFadesByElevenTwelfthsAndToBlack) {
+  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
+                                TrailOptions{true, TrailPrecision::Normalised16}),
+            TrailMode::Framebuffer);
+  ASSERT_EQ(trailKeeper().precision(), TrailPrecision::Normalised16);
+  expectFadeByElevenTwelfths();
+  expectFadeToBlack();
+}
+
 TEST_F(RendererGl, EightBitFramebufferFadesByElevenTwelfthsAndToBlack) {
   ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
-                                TrailOptions{true, false}),
+                                TrailOptions{true, TrailPrecision::EightBit}),
             TrailMode::Framebuffer);
   ASSERT_EQ(trailKeeper().precision(), TrailPrecision::EightBit);
   expectFadeByElevenTwelfths();
@@ -178,10 +188,38 @@ TEST_F(RendererGl, EightBitFramebufferFadesByElevenTwelfthsAndToBlack) {
 
 TEST_F(RendererGl, CopiedBackBufferAlsoKeepsTrailsAndFadesToBlack) {
   ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
-                                TrailOptions{false, false}),
+                                TrailOptions{false, TrailPrecision::EightBit}),
             TrailMode::CopyTexture);
   expectFadeByElevenTwelfths();
   expectFadeToBlack();
+}
+
+TEST_F(RendererGl, ContextAsksForSwapsPacedToTheDisplay) {
+  using GetSwapInterval = int(WINAPI*)();
+  const auto get =
+      reinterpret_cast<GetSwapInterval>(wglProcLookup("wglGetSwapIntervalEXT"));
+  ASSERT_NE(get, nullptr);
+  EXPECT_EQ(get(), 1);
+}
+
+int requestedInterval = -1;
+BOOL WINAPI fakeSwapInterval(int interval) {
+  requestedInterval = interval;
+  return TRUE;
+}
+void* lookupWithSwapControl(const char* name) {
+  return std::string(name) == "wglSwapIntervalEXT"
+             ? reinterpret_cast<void*>(fakeSwapInterval)
+             : nullptr;
+}
+void* lookupWithout(const char*) { return nullptr; }
+
+TEST(SwapInterval, AskedThroughTheExtensionAndSkippedWithoutIt) {
+  requestedInterval = -1;
+  EXPECT_FALSE(requestSwapInterval(1, lookupWithout));
+  EXPECT_EQ(requestedInterval, -1);
+  EXPECT_TRUE(requestSwapInterval(1, lookupWithSwapControl));
+  EXPECT_EQ(requestedInterval, 1);
 }
 
 TEST_F(RendererGl, StarBlobHasItsColourAtTheCentreAndFadesOut) {

@@ -1,0 +1,32 @@
+#pragma once
+// The measuring aids the renderers read from the environment, off unless
+// asked for. Pure: the platform reads the variables.
+//   VANTREL_BARE_FRAME=1      only the fade, kept and presented as usual;
+//   VANTREL_BARE_FRAME=plain  only the fade, straight into the window's back
+//                             buffer and swapped, with no kept picture;
+//   VANTREL_KEPT_PICTURE=16bit|8bit|copy  a coarser framebuffer, or the
+//                             back-buffer copy, instead of the finest picture
+//                             the driver has;
+//   VANTREL_FRAME_STATS=<file> receives frameStatsText at exit.
+#include <string>
+
+#include "renderer/gl_frame.h"
+#include "renderer/gl_trails.h"
+
+namespace vantrel {
+
+struct MeasuringSwitches {
+  FrameContent content = FrameContent::Scene;
+  bool keepPicture = true;
+  TrailOptions trailOptions;
+};
+
+// From the two variables' values (nullptr when unset).
+MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
+                                        const char* keptPicture);
+
+// Frames drawn, wall seconds and the process's CPU seconds, one a line.
+std::string frameStatsText(long long frames, double seconds,
+                           double cpuSeconds);
+
+}  // namespace vantrel
