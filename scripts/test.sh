@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the portable code natively under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows programs
-# and their tests under Wine on a virtual display. Installs what is missing.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Linux hack's Debian
+# package from a release build, then the Windows programs and their tests
+# under Wine on a virtual display. Installs what is missing.
 #
-#   VANTREL_TESTS=native|fuzz|wine|all   which part to run (default all)
+#   VANTREL_TESTS=native|fuzz|linux|wine|all   which part to run (default all)
 #   VANTREL_FUZZ_SECONDS=n          time each fuzz target runs (default 10)
 #   VANTREL_BUILD_ROOT=dir          build folders (default ./build)
 #   extra arguments go to both ctest runs, e.g. -R Ini
@@ -53,6 +54,15 @@ if [ "$WHICH" = all ] || [ "$WHICH" = native ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   run_ctest "$BUILD_ROOT/native" -j "$JOBS" "$@"
+fi
+
+if [ "$WHICH" = all ] || [ "$WHICH" = linux ]; then
+  echo "== Linux hack: release build, Debian package and its tests"
+  cmake -S "$ROOT" -B "$BUILD_ROOT/linux" -DCMAKE_BUILD_TYPE=Release \
+    -DVANTREL_SANITIZE=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+  cmake --build "$BUILD_ROOT/linux" -j "$JOBS" --target vantrel
+  (cd "$BUILD_ROOT/linux" && cpack >/dev/null)
+  run_ctest "$BUILD_ROOT/linux" -L package "$@"
 fi
 
 if [ "$WHICH" = all ] || [ "$WHICH" = fuzz ]; then

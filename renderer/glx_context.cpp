@@ -1,0 +1,89 @@
+#include "renderer/glx_context.h"
+
+#include "renderer/gl_extensions.h"
+
+namespace vantrel {
+
+namespace {
+
+bool glxExtensionOffered(Display* display, const char* name) {
+  return extensionListed(
+      glXQueryExtensionsString(display, DefaultScreen(display)), name);
+}
+
+int visualAttribute(Display* display, XVisualInfo* visual, int attribute) {
+  int value = 0;
+  if (glXGetConfig(display, visual, attribute, &value) != 0) return 0;
+  return value;
+}
+
+}  // namespace
+
+XVisualInfo* chooseGlVisual(Display* display, int screen) {
+  int attributes[] = {GLX_RGBA,     GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,
+                      GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, None};
+  return glXChooseVisual(display, screen, attributes);
+}
+
+XVisualInfo* glVisualOfWindow(Display* display, Window window) {
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, window, &attributes) == 0) return nullptr;
+  XVisualInfo wanted = {};
+  wanted.visualid = XVisualIDFromVisual(attributes.visual);
+  wanted.screen = XScreenNumberOfScreen(attributes.screen);
+  int count = 0;
+  XVisualInfo* visual = XGetVisualInfo(
+      display, VisualIDMask | VisualScreenMask, &wanted, &count);
+  if (visual == nullptr) return nullptr;
+  if (visualAttribute(display, visual, GLX_USE_GL) &&
+      visualAttribute(display, visual, GLX_RGBA) &&
+      visualAttribute(display, visual, GLX_DOUBLEBUFFER)) {
+    return visual;
+  }
+  XFree(visual);
+  return nullptr;
+}
+
+GLXContext createCurrentContext(Display* display, Window window,
+                                XVisualInfo* visual) {
+  GLXContext context = glXCreateContext(display, visual, nullptr, True);
+  if (context == nullptr) return nullptr;
+  if (!glXMakeCurrent(display, window, context)) {
+    glXDestroyContext(display, context);
+    return nullptr;
+  }
+  return context;
+}
+
+bool requestSwapInterval(Display* display, Window window, int interval) {
+  if (glxExtensionOffered(display, "GLX_EXT_swap_control")) {
+    using SwapIntervalExt = void (*)(Display*, GLXDrawable, int);
+    const auto swapInterval =
+        reinterpret_cast<SwapIntervalExt>(glxProcLookup("glXSwapIntervalEXT"));
+    if (swapInterval != nullptr) {
+      swapInterval(display, window, interval);
+      return true;
+    }
+  }
+  if (glxExtensionOffered(display, "GLX_MESA_swap_control")) {
+    using SwapIntervalMesa = int (*)(unsigned);
+    const auto swapInterval = reinterpret_cast<SwapIntervalMesa>(
+        glxProcLookup("glXSwapIntervalMESA"));
+    if (swapInterval != nullptr) {
+      return swapInterval(static_cast<unsigned>(interval)) == 0;
+    }
+  }
+  return false;
+}
+
+void* glxProcLookup(const char* name) {
+  return reinterpret_cast<void*>(
+      glXGetProcAddress(reinterpret_cast<const GLubyte*>(name)));
+}
+
+void destroyContext(Display* display, GLXContext context) {
+  glXMakeCurrent(display, None, nullptr);
+  glXDestroyContext(display, context);
+}
+
+}  // namespace vantrel

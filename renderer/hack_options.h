@@ -1,0 +1,50 @@
+#pragma once
+// The Linux hack's command line, in XScreenSaver's conventions: options take
+// one or two leading dashes, values follow as the next argument. Pure.
+#include <string>
+
+namespace vantrel {
+
+// Where the hack draws.
+enum class HackTarget {
+  OwnWindow,  // a 1024 x 768 window of its own, ended by Escape or closing
+  Root,       // XSCREENSAVER_WINDOW when given, else the root window
+  WindowId,   // a foreign window, such as the settings program's preview
+};
+
+constexpr int kHackMinSpeed = 1;
+constexpr int kHackMaxSpeed = 200;
+constexpr int kHackMaxStars = 1000;
+
+struct HackOptions {
+  HackTarget target = HackTarget::OwnWindow;
+  unsigned long windowId = 0;  // the X window id for WindowId
+  int speed = 10;              // the scene's speed, kHackMinSpeed..kHackMaxSpeed
+  int stars = 50;              // the starting star count, 0..kHackMaxStars
+  bool fps = false;            // print the frame rate to stderr once a second
+  bool help = false;
+};
+
+struct HackParse {
+  bool ok = false;
+  HackOptions options;
+  std::string error;  // one line without a newline, when !ok
+};
+
+// Parses argv[1..argc-1]. A later --root or --window-id replaces an earlier
+// one, as the last word wins in XScreenSaver's own hacks.
+HackParse parseHackOptions(int argc, const char* const* argv);
+
+// An X window id as decimal or 0x hexadecimal. False for anything else, for
+// 0, and for values beyond X's 29-bit resource ids.
+bool parseWindowId(const char* text, unsigned long& id);
+
+// The window --root draws on, from XSCREENSAVER_WINDOW's value (nullptr or
+// empty when unset): that id, or 0 for the root window. False when the value
+// is no window id.
+bool rootTargetWindow(const char* environmentValue, unsigned long& id);
+
+// The --help text, several lines ending in a newline.
+std::string hackUsage(const char* programName);
+
+}  // namespace vantrel

@@ -1,0 +1,104 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "renderer/hack_options.h"
+
+namespace vantrel {
+namespace {
+
+HackParse parse(std::vector<const char*> args) {
+  args.insert(args.begin(), "vantrel");
+  return parseHackOptions(static_cast<int>(args.size()), args.data());
+}
+
+TEST(HackOptions, NoArgumentsGiveAnOwnWindowAndTheSceneDefaults) {
+  const HackParse result = parse({});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.options.target, HackTarget::OwnWindow);
+  EXPECT_EQ(result.options.speed, 10);
+  EXPECT_EQ(result.options.stars, 50);
+  EXPECT_FALSE(result.options.fps);
+  EXPECT_FALSE(result.options.help);
+}
+
+TEST(HackOptions, OneOrTwoDashesAndEveryOption) {
+  for (const char* dashes : {"-", "--"}) {
+    const std::string root = std::string(dashes) + "root";
+    const std::string speed = std::string(dashes) + "speed";
+    const std::string stars = std::string(dashes) + "stars";
+    const std::string fps = std::string(dashes) + "fps";
+    const HackParse result =
+        parse({root.c_str(), speed.c_str(), "200", stars.c_str(), "0",
+               fps.c_str()});
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.options.target, HackTarget::Root);
+    EXPECT_EQ(result.options.speed, 200);
+    EXPECT_EQ(result.options.stars, 0);
+    EXPECT_TRUE(result.options.fps);
+  }
+  EXPECT_TRUE(parse({"--help"}).options.help);
+  EXPECT_TRUE(parse({"-h"}).options.help);
+}
+
+TEST(HackOptions, WindowIdDecimalOrHexAndTheLastTargetWins) {
+  HackParse result = parse({"-window-id", "0x400008"});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.options.target, HackTarget::WindowId);
+  EXPECT_EQ(result.options.windowId, 0x400008ul);
+  result = parse({"--window-id", "4194312"});
+  EXPECT_EQ(result.options.windowId, 4194312ul);
+  result = parse({"--window-id", "0X1fffffff", "--root"});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.options.windowId, 0x1FFFFFFFul);
+  EXPECT_EQ(result.options.target, HackTarget::Root);
+}
+
+TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
+  const std::vector<std::vector<const char*>> bad = {
+      {"--speed", "0"},          {"--speed", "201"},
+      {"--speed", "10.5"},       {"--speed", "-3"},
+      {"--speed", ""},           {"--stars", "1001"},
+      {"--stars", "99999999999999999999999"},
+      {"--window-id", "0"},      {"--window-id", "0x"},
+      {"--window-id", "0x20000000"}, {"--window-id", "12a"},
+      {"--window-id", " 5"},     {"--speed"},
+      {"--colour"},              {"stray"},
+      {"-"},
+  };
+  for (const auto& args : bad) {
+    const HackParse result = parse(args);
+    EXPECT_FALSE(result.ok) << args[0];
+    EXPECT_FALSE(result.error.empty()) << args[0];
+    EXPECT_EQ(result.error.find('\n'), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find(args.back()[0] == '-' ? args.back() + 1 : args.back()),
+              std::string::npos)
+        << result.error;
+  }
+}
+
+TEST(HackOptions, XScreenSaverWindowOrTheRoot) {
+  unsigned long id = 99;
+  EXPECT_TRUE(rootTargetWindow(nullptr, id));
+  EXPECT_EQ(id, 0ul);
+  EXPECT_TRUE(rootTargetWindow("", id));
+  EXPECT_EQ(id, 0ul);
+  EXPECT_TRUE(rootTargetWindow("0x400008", id));
+  EXPECT_EQ(id, 0x400008ul);
+  EXPECT_TRUE(rootTargetWindow("77", id));
+  EXPECT_EQ(id, 77ul);
+  EXPECT_FALSE(rootTargetWindow("window", id));
+  EXPECT_FALSE(rootTargetWindow("0x400008 ", id));
+}
+
+TEST(HackOptions, UsageNamesEveryOption) {
+  const std::string usage = hackUsage("vantrel");
+  for (const char* word : {"--root", "--window-id", "--speed", "--stars",
+                           "--fps", "XSCREENSAVER_WINDOW", "standard error"}) {
+    EXPECT_NE(usage.find(word), std::string::npos) << word;
+  }
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,208 @@
+// The built hack as a program on an Xvfb of the test's own, with real GLX
+// (Mesa): what it draws, the windows it draws into, and how it ends.
+#include <signal.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/linux/x_test_support.h"
+
+namespace vantrel {
+namespace {
+
+using namespace xtest;
+
+const std::string kHack = VANTREL_HACK_PATH;
+
+std::string hex(Window window) {
+  char text[24];
+  std::snprintf(text, sizeof(text), "0x%lx", static_cast<unsigned long>(window));
+  return text;
+}
+
+class HackProgram : public ::testing::Test {
+ protected:
+  void SetUp() override { startServer("1280x1024x24"); }
+  void TearDown() override {
+    killChild(hack_);
+    if (display_ != nullptr) XCloseDisplay(display_);
+  }
+
+  void startServer(const std::string& geometry) {
+    ASSERT_TRUE(server_.start(geometry));
+    display_ = XOpenDisplay(server_.name().c_str());
+    ASSERT_NE(display_, nullptr);
+  }
+
+  void run(const std::vector<std::string>& args,
+           const std::vector<std::string>& environment = {}) {
+    hack_ = spawn(kHack, args, server_.name(), environment);
+    ASSERT_GT(hack_.pid, 0);
+  }
+
+  // True once the hack has drawn something into the window; a loaded
+  // machine may take seconds to start a sanitized build.
+  bool waitUntilLit(Window window, int width, int height) {
+    for (int i = 0; i < 200; ++i) {
+      if (litPixels(capture(display_, window, 0, 0, width, height)) > 0) {
+        return true;
+      }
+      sleepSeconds(0.05);
+    }
+    return false;
+  }
+
+  // Lit, coloured and moving: two pictures half a second apart, once the
+  // trails have had a second to build up.
+  void expectLiveFlight(Window window, int width, int height) {
+    ASSERT_TRUE(waitUntilLit(window, width, height)) << stderrText(hack_);
+    sleepSeconds(1.0);
+    const Picture first = capture(display_, window, 0, 0, width, height);
+    sleepSeconds(0.5);
+    const Picture second = capture(display_, window, 0, 0, width, height);
+    ASSERT_EQ(first.width, width) << "no picture of " << hex(window);
+    const int area = width * height;
+    EXPECT_GT(litPixels(second), area / 20) << stderrText(hack_);
+    EXPECT_GT(colouredPixels(second), area / 100);
+    EXPECT_GT(changedPixels(first, second), area / 50);
+  }
+
+  // SIGTERM (or `signal`) ends the hack within a second with code 0.
+  void expectEndsOn(int signal) {
+    ASSERT_GT(hack_.pid, 0);
+    kill(hack_.pid, signal);
+    EXPECT_EQ(waitForExit(hack_, 1.0), 0) << stderrText(hack_);
+  }
+
+  XvfbServer server_;
+  Display* display_ = nullptr;
+  Child hack_;
+};
+
+TEST_F(HackProgram, OwnWindowFliesAndPrintsItsFrameRateEachSecond) {
+  run({"--stars", "400", "--fps"});
+  const Window window = waitForWindowNamed(display_, "Vantrel", 10.0);
+  ASSERT_NE(window, 0u) << stderrText(hack_);
+  XWindowAttributes attributes;
+  ASSERT_TRUE(XGetWindowAttributes(display_, window, &attributes));
+  EXPECT_EQ(attributes.width, 1024);
+  EXPECT_EQ(attributes.height, 768);
+  expectLiveFlight(window, 1024, 768);
+  sleepSeconds(1.0);
+  expectEndsOn(SIGTERM);
+  const std::string printed = stderrText(hack_);
+  int reports = 0;
+  for (std::size_t at = printed.find(" fps"); at != std::string::npos;
+       at = printed.find(" fps", at + 1)) {
+    ++reports;
+  }
+  EXPECT_GE(reports, 2) << printed;  // 2.5 s of frames or more
+}
+
+TEST_F(HackProgram, EscapeAndTheWindowManagersCloseEndItsOwnWindow) {
+  for (bool escape : {true, false}) {
+    run({});
+    const Window window = waitForWindowNamed(display_, "Vantrel", 10.0);
+    ASSERT_NE(window, 0u) << stderrText(hack_);
+    sleepSeconds(0.5);
+    XEvent event = {};
+    if (escape) {
+      event.xkey.type = KeyPress;
+      event.xkey.window = window;
+      event.xkey.keycode = XKeysymToKeycode(display_, XStringToKeysym("Escape"));
+      XSendEvent(display_, window, True, KeyPressMask, &event);
+    } else {
+      event.xclient.type = ClientMessage;
+      event.xclient.window = window;
+      event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+      event.xclient.format = 32;
+      event.xclient.data.l[0] = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+      XSendEvent(display_, window, False, NoEventMask, &event);
+    }
+    XSync(display_, False);
+    EXPECT_EQ(waitForExit(hack_, 2.0), 0) << (escape ? "Escape" : "close");
+    killChild(hack_);
+  }
+}
+
+TEST_F(HackProgram, ForeignWindowThenResizedFillsTheNewSize) {
+  const Window preview = createPlainWindow(display_, 320, 240);
+  run({"--window-id", hex(preview), "--stars", "300"});
+  expectLiveFlight(preview, 320, 240);
+  XResizeWindow(display_, preview, 900, 700);
+  XSync(display_, False);
+  sleepSeconds(1.5);
+  // The part that did not exist before the resize is drawn too.
+  const Picture grown = capture(display_, preview, 320, 240, 580, 460);
+  EXPECT_GT(litPixels(grown), 580 * 460 / 20) << stderrText(hack_);
+  expectEndsOn(SIGTERM);
+}
+
+TEST_F(HackProgram, RootDrawsOnTheWindowXScreenSaverNames) {
+  const Window saver = createPlainWindow(display_, 640, 480);
+  run({"-root"}, {"XSCREENSAVER_WINDOW=" + hex(saver)});
+  expectLiveFlight(saver, 640, 480);
+  expectEndsOn(SIGTERM);
+}
+
+TEST_F(HackProgram, EveryStopSignalEndsItWithinASecond) {
+  const Window preview = createPlainWindow(display_, 200, 150);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    run({"--window-id", hex(preview)});
+    ASSERT_TRUE(waitUntilLit(preview, 200, 150)) << stderrText(hack_);
+    expectEndsOn(signal);
+    killChild(hack_);
+    XClearWindow(display_, preview);  // so the next run's light is its own
+    XSync(display_, False);
+  }
+}
+
+TEST_F(HackProgram, WindowDestroyedUnderItEndsWithZero) {
+  const Window preview = createPlainWindow(display_, 300, 200);
+  run({"--window-id", std::to_string(preview)});
+  ASSERT_TRUE(waitUntilLit(preview, 300, 200)) << stderrText(hack_);
+  XDestroyWindow(display_, preview);
+  XSync(display_, False);
+  EXPECT_EQ(waitForExit(hack_, 2.0), 0) << stderrText(hack_);
+}
+
+TEST_F(HackProgram, OnePixelAndUltraHdWindowsWork) {
+  XCloseDisplay(display_);
+  server_.stop();
+  startServer("4096x2160x24");
+  const Window tiny = createPlainWindow(display_, 1, 1);
+  run({"--window-id", hex(tiny), "--stars", "1000"});
+  EXPECT_TRUE(waitUntilLit(tiny, 1, 1)) << stderrText(hack_);
+  expectEndsOn(SIGTERM);
+  const Window huge = createPlainWindow(display_, 4096, 2160);
+  run({"--window-id", hex(huge), "--stars", "300"});
+  ASSERT_TRUE(waitUntilLit(huge, 4096, 2160)) << stderrText(hack_);
+  sleepSeconds(2.0);
+  const Picture picture = capture(display_, huge);
+  EXPECT_GT(litPixels(picture), 4096 * 2160 / 20) << stderrText(hack_);
+  expectEndsOn(SIGTERM);
+}
+
+TEST_F(HackProgram, BadArgumentsAndNoWindowGetOneLineAndCodeOne) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--speed", "0"},       {"--stars", "1001"},   {"--window-id", "zero"},
+      {"--bogus"},            {"--window-id"},       {"--window-id", "0x1fffff0"},
+  };
+  for (const auto& args : bad) {
+    run(args);
+    EXPECT_EQ(waitForExit(hack_, 5.0), 1) << args[0];
+    const std::string text = stderrText(hack_);
+    EXPECT_EQ(text.rfind("vantrel: ", 0), 0u) << text;
+    EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
+    killChild(hack_);
+  }
+  run({"--root"}, {"XSCREENSAVER_WINDOW=nothing"});
+  EXPECT_EQ(waitForExit(hack_, 5.0), 1);
+  EXPECT_NE(stderrText(hack_).find("XSCREENSAVER_WINDOW"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantrel

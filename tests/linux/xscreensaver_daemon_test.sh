@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# End to end with Debian's XScreenSaver daemon: the packaged hack, unpacked
+# where the unprivileged daemon can run it and named in its ~/.xscreensaver,
+# lights the screen with colour and motion on -activate and is gone within
+# 2 s of -deactivate.
+#   bash tests/linux/xscreensaver_daemon_test.sh <vantrel-xscreensaver_*.deb>
+set -euo pipefail
+
+DEB="$1"
+WORK="$(mktemp -d)"
+chmod 755 "$WORK"
+XVFB_PID=""
+DAEMON_PID=""
+cleanup() {
+  [ -n "$DAEMON_PID" ] && kill "$DAEMON_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; [ -f "$WORK/daemon.log" ] && tail -20 "$WORK/daemon.log"; exit 1; }
+
+dpkg-deb -x "$DEB" "$WORK/root"
+HACK="$WORK/root/usr/libexec/xscreensaver/vantrel"
+mkdir "$WORK/home"
+# NOTE: the daemon refuses to launch hacks as root, so it runs as nobody.
+cat > "$WORK/home/.xscreensaver" <<CONF
+mode: one
+selected: 0
+lock: False
+splash: False
+fade: False
+unfade: False
+programs: \\
+  GL: $HACK --root \\n\\
+CONF
+chown -R nobody:nogroup "$WORK/home"
+as_nobody() {
+  setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    env HOME="$WORK/home" DISPLAY="$DISPLAY" "$@"
+}
+
+# An Xvfb of this test's own; -ac lets the unprivileged daemon connect.
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -ac -screen 0 1024x768x24 -nolisten tcp +extension GLX \
+  >/dev/null 2>&1 &
+XVFB_PID=$!
+exec 3>&-
+for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$WORK/display")"
+
+as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
+DAEMON_PID=$!
+for _ in $(seq 1 100); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
+as_nobody xscreensaver-command -time >/dev/null 2>&1 || fail "the daemon did not answer"
+
+hack_running() { pgrep -f -- "^$HACK --root" >/dev/null; }
+as_nobody xscreensaver-command -activate >/dev/null
+for _ in $(seq 1 100); do hack_running && break; sleep 0.1; done
+hack_running || fail "the daemon did not start the hack"
+echo "ok: -activate started $(pgrep -a -f -- "^$HACK" | head -1)"
+
+# Mean brightness and mean saturation (0 to 1) of a screenshot.
+measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
+sleep 3
+import -window root "$WORK/first.png"
+sleep 0.5
+import -window root "$WORK/second.png"
+read -r brightness saturation < <(measure "$WORK/second.png")
+changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
+echo "screen: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
+awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }' || fail "the screen is not lit"
+awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }' || fail "the screen has no colour"
+[ "${changed%%.*}" -gt 20000 ] 2>/dev/null || fail "the picture does not move"
+echo "ok: the screen is lit, coloured and moving"
+
+as_nobody xscreensaver-command -deactivate >/dev/null
+start=$(date +%s.%N)
+for _ in $(seq 1 40); do hack_running || break; sleep 0.05; done
+hack_running && fail "the hack still runs 2 s after -deactivate"
+echo "ok: the hack was gone $(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }') s after -deactivate"
+as_nobody xscreensaver-command -exit >/dev/null 2>&1 || true
