@@ -17,6 +17,7 @@
 #include "renderer/star_pool.h"
 #include "renderer/win32_renderer.h"
 #include "renderer/win32_window.h"
+#include "tests/renderer/trail_checks.h"
 
 namespace vantrel {
 namespace {
@@ -24,9 +25,7 @@ namespace {
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
 
-struct Rgb {
-  int r, g, b;
-};
+using trailcheck::Rgb;
 
 class RendererGl : public ::testing::Test {
  protected:
@@ -64,28 +63,20 @@ class RendererGl : public ::testing::Test {
     blackFrame();
   }
 
+  // The window under test for the checks both platforms share.
+  static trailcheck::TrailSurface surface() {
+    return trailcheck::TrailSurface{&trailKeeper(), &rendererState(), kWidth,
+                                    kHeight, swap, windowPixel};
+  }
+  static void swap() { SwapBuffers(GetDC(mainWindow())); }
+
   // Leaves a black kept picture.
-  static void blackFrame() {
-    trailKeeper().beginFrame();
-    glBlendFunc(GL_ONE, GL_ZERO);
-    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
-    glRectd(-1.0, -1.0, kWidth + 1.0, kHeight + 1.0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    present();
-  }
-
-  static void present() {
-    trailKeeper().present();
-    SwapBuffers(GetDC(mainWindow()));
-  }
-
+  static void blackFrame() { trailcheck::blackFrame(surface()); }
+  static void present() { trailcheck::present(surface()); }
   static Rgb pixel(int x, int y) {
-    std::vector<std::uint8_t> rgb;
-    EXPECT_TRUE(trailKeeper().readPixels(x, y, 1, 1, rgb));
-    return Rgb{rgb[0], rgb[1], rgb[2]};
+    return trailcheck::keptPixel(trailKeeper(), x, y);
   }
-
-  static int brightness(const Rgb& c) { return c.r + c.g + c.b; }
+  static int brightness(const Rgb& c) { return trailcheck::brightness(c); }
 
   // What the screen shows after the swap (GL rows count from the bottom).
   static Rgb windowPixel(int x, int y) {
@@ -108,57 +99,12 @@ class RendererGl : public ::testing::Test {
     return best;
   }
 
-  static int litPixels() {
-    std::vector<std::uint8_t> rgb;
-    EXPECT_TRUE(trailKeeper().readPixels(0, 0, kWidth, kHeight, rgb));
-    int lit = 0;
-    for (std::size_t i = 0; i < rgb.size(); i += 3) {
-      if (rgb[i] + rgb[i + 1] + rgb[i + 2] > 0) ++lit;
-    }
-    return lit;
-  }
+  static int litPixels() { return trailcheck::litPixels(surface()); }
 
-  // One lit square, then bare frames of fade and swap.
   static void expectFadeByElevenTwelfths() {
-    blackFrame();
-    trailKeeper().beginFrame();
-    glColor4f(0.94f, 0.94f, 0.94f, 1.0f);
-    glRectf(100.0f, 100.0f, 110.0f, 110.0f);
-    present();
-    int value = pixel(105, 105).g;
-    ASSERT_GE(value, 236);
-    for (int frame = 0; frame < 12; ++frame) {
-      trailKeeper().beginFrame();
-      drawFade(rendererState());
-      present();
-      const int next = pixel(105, 105).g;
-      EXPECT_NEAR(next, value * 11.0 / 12.0, 1.01) << "frame " << frame;
-      EXPECT_EQ(windowPixel(105, 105).g, next) << "frame " << frame;
-      value = next;
-    }
-    EXPECT_LT(value, 90);  // 240 * (11/12)^12 is about 84
-    EXPECT_EQ(brightness(pixel(50, 50)), 0);
+    trailcheck::expectFadeByElevenTwelfths(surface());
   }
-
-  // A square lit to full, then only faded: true black, not a grey floor.
-  static void expectFadeToBlack() {
-    blackFrame();
-    trailKeeper().beginFrame();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glRectf(100.0f, 100.0f, 110.0f, 110.0f);
-    present();
-    ASSERT_EQ(pixel(105, 105).r, 255);
-    for (int frame = 0; frame < 100; ++frame) {
-      trailKeeper().beginFrame();
-      drawFade(rendererState());
-      present();
-    }
-    const Rgb faded = pixel(105, 105);
-    EXPECT_EQ(faded.r, 0);
-    EXPECT_EQ(faded.g, 0);
-    EXPECT_EQ(faded.b, 0);
-    EXPECT_EQ(brightness(windowPixel(105, 105)), 0);
-  }
+  static void expectFadeToBlack() { trailcheck::expectFadeToBlack(surface()); }
 };
 
 TEST_F(RendererGl, FloatPictureFadesByElevenTwelfthsAndToBlack) {

@@ -1,0 +1,142 @@
+// The shared drawing through the hack's own window, GLX context and size
+// handling, on an Xvfb with Mesa, read back from the kept picture and the
+// window: the same trail checks as under Wine.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "renderer/gl_api.h"
+#include "renderer/x11_hack.h"
+#include "tests/linux/x_test_support.h"
+#include "tests/renderer/trail_checks.h"
+
+namespace vantrel {
+namespace {
+
+using trailcheck::Rgb;
+using trailcheck::TrailSurface;
+
+constexpr int kWidth = kDefaultScreenWidth;
+constexpr int kHeight = kDefaultScreenHeight;
+
+class HackGl : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    server_ = new xtest::XvfbServer();
+    ASSERT_TRUE(server_->start("1280x1024x24"));
+    // NOTE: never closed, so what Mesa hangs on the display stays reachable
+    // for the leak checker; the process's end closes it.
+    display_ = XOpenDisplay(server_->name().c_str());
+    ASSERT_NE(display_, nullptr);
+    installX11ErrorHandler();
+    hack_ = new Hack();
+    ASSERT_EQ(openHackWindow(display_, HackOptions{}, *hack_), "");
+    XSync(display_, False);
+    ASSERT_TRUE(startHackGl(*hack_));
+    ASSERT_TRUE(startHackClock(*hack_));
+  }
+  static void TearDownTestSuite() {
+    if (hack_ != nullptr) shutDownHack(*hack_);
+    delete hack_;
+    hack_ = nullptr;
+    delete server_;  // ends Xvfb
+    server_ = nullptr;
+  }
+
+  void SetUp() override {
+    ASSERT_NE(hack_, nullptr);
+    ASSERT_NE(hack_->context, nullptr);
+    ASSERT_EQ(hack_->scene.state.screenWidth, kWidth);
+    hack_->trails.start(kWidth, kHeight, glxProcLookup);
+  }
+
+  static void swap() {
+    glXSwapBuffers(display_, hack_->surface.window);
+  }
+  static Rgb windowPixel(int x, int y) {
+    const xtest::Picture one = xtest::capture(
+        display_, hack_->surface.window, x, hack_->scene.state.screenHeight - 1 - y,
+        1, 1);
+    if (one.pixels.empty()) return Rgb{-1, -1, -1};
+    const std::uint32_t p = one.pixels[0];
+    return Rgb{static_cast<int>(p >> 16) & 0xFF, static_cast<int>(p >> 8) & 0xFF,
+               static_cast<int>(p) & 0xFF};
+  }
+  static TrailSurface surface() {
+    return TrailSurface{&hack_->trails, &hack_->scene.state,
+                        hack_->scene.state.screenWidth,
+                        hack_->scene.state.screenHeight, swap, windowPixel};
+  }
+  // Resizes the window and lets the hack's event handling see it.
+  static void resizeTo(int width, int height) {
+    XResizeWindow(display_, hack_->surface.window, width, height);
+    XSync(display_, False);
+    for (int i = 0; i < 100 && hack_->scene.state.screenWidth != width; ++i) {
+      ASSERT_TRUE(handleHackEvents(*hack_));
+      xtest::sleepSeconds(0.01);
+    }
+  }
+
+  static xtest::XvfbServer* server_;
+  static Display* display_;
+  static Hack* hack_;
+};
+
+xtest::XvfbServer* HackGl::server_ = nullptr;
+Display* HackGl::display_ = nullptr;
+Hack* HackGl::hack_ = nullptr;
+
+TEST_F(HackGl, EveryKeptPictureFadesByElevenTwelfthsAndToBlack) {
+  struct Kind {
+    TrailOptions options;
+    TrailMode mode;
+  };
+  for (const Kind& kind :
+       {Kind{{true, TrailPrecision::Float16}, TrailMode::Framebuffer},
+        Kind{{true, TrailPrecision::Normalised16}, TrailMode::Framebuffer},
+        Kind{{true, TrailPrecision::EightBit}, TrailMode::Framebuffer},
+        Kind{{false, TrailPrecision::EightBit}, TrailMode::CopyTexture}}) {
+    SCOPED_TRACE(static_cast<int>(kind.options.finest) +
+                 10 * kind.options.preferFramebuffer);
+    ASSERT_EQ(hack_->trails.start(kWidth, kHeight, glxProcLookup, kind.options),
+              kind.mode);
+    EXPECT_EQ(hack_->trails.precision(), kind.options.finest);
+    trailcheck::expectFadeByElevenTwelfths(surface());
+    trailcheck::expectFadeToBlack(surface());
+  }
+}
+
+TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
+  const TrailSurface before = surface();
+  trailcheck::blackFrame(before);
+  hack_->trails.beginFrame();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glRectf(10.0f, 10.0f, 20.0f, 20.0f);
+  trailcheck::present(before);
+  ASSERT_GT(trailcheck::brightness(trailcheck::keptPixel(hack_->trails, 15, 15)), 0);
+
+  resizeTo(400, 300);
+  EXPECT_EQ(hack_->scene.state.screenWidth, 400);
+  EXPECT_EQ(hack_->scene.state.screenHeight, 300);
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 400);
+  EXPECT_EQ(viewport[3], 300);
+  EXPECT_EQ(trailcheck::litPixels(surface()), 0);  // trails lost on a resize
+  EXPECT_EQ(trailcheck::brightness(windowPixel(15, 15)), 0);
+  // The new size is kept and faded like the old one.
+  trailcheck::expectFadeToBlack(surface());
+
+  resizeTo(kWidth, kHeight);
+  EXPECT_EQ(hack_->scene.state.screenHeight, kHeight);
+}
+
+TEST_F(HackGl, WholeFramesLightTheWindow) {
+  hack_->scene.state.starCount = 900;  // growth wraps to 0 past 1000
+  for (int frame = 0; frame < 30; ++frame) runHackFrame(*hack_);
+  EXPECT_GT(trailcheck::litPixels(surface()), kWidth * kHeight / 20);
+  EXPECT_EQ(hack_->frames, 30);
+}
+
+}  // namespace
+}  // namespace vantrel

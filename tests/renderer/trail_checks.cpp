@@ -1,0 +1,91 @@
+#include "tests/renderer/trail_checks.h"
+
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "renderer/gl_api.h"
+#include "renderer/gl_scene.h"
+
+namespace vantrel {
+namespace trailcheck {
+
+int brightness(const Rgb& colour) { return colour.r + colour.g + colour.b; }
+
+Rgb keptPixel(TrailKeeper& trails, int x, int y) {
+  std::vector<std::uint8_t> rgb;
+  EXPECT_TRUE(trails.readPixels(x, y, 1, 1, rgb));
+  if (rgb.size() < 3) return Rgb{-1, -1, -1};
+  return Rgb{rgb[0], rgb[1], rgb[2]};
+}
+
+int litPixels(const TrailSurface& surface) {
+  std::vector<std::uint8_t> rgb;
+  EXPECT_TRUE(
+      surface.trails->readPixels(0, 0, surface.width, surface.height, rgb));
+  int lit = 0;
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+    if (rgb[i] + rgb[i + 1] + rgb[i + 2] > 0) ++lit;
+  }
+  return lit;
+}
+
+void present(const TrailSurface& surface) {
+  surface.trails->present();
+  surface.swap();
+}
+
+void blackFrame(const TrailSurface& surface) {
+  surface.trails->beginFrame();
+  glBlendFunc(GL_ONE, GL_ZERO);
+  glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+  glRectd(-1.0, -1.0, surface.width + 1.0, surface.height + 1.0);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  present(surface);
+}
+
+void expectFadeByElevenTwelfths(const TrailSurface& surface) {
+  TrailKeeper& trails = *surface.trails;
+  blackFrame(surface);
+  trails.beginFrame();
+  glColor4f(0.94f, 0.94f, 0.94f, 1.0f);
+  glRectf(100.0f, 100.0f, 110.0f, 110.0f);
+  present(surface);
+  int value = keptPixel(trails, 105, 105).g;
+  ASSERT_GE(value, 236);
+  for (int frame = 0; frame < 12; ++frame) {
+    trails.beginFrame();
+    drawFade(*surface.state);
+    present(surface);
+    const int next = keptPixel(trails, 105, 105).g;
+    EXPECT_NEAR(next, value * 11.0 / 12.0, 1.01) << "frame " << frame;
+    EXPECT_EQ(surface.windowPixel(105, 105).g, next) << "frame " << frame;
+    value = next;
+  }
+  EXPECT_LT(value, 90);  // 240 * (11/12)^12 is about 84
+  EXPECT_EQ(brightness(keptPixel(trails, 50, 50)), 0);
+}
+
+void expectFadeToBlack(const TrailSurface& surface) {
+  TrailKeeper& trails = *surface.trails;
+  blackFrame(surface);
+  trails.beginFrame();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glRectf(100.0f, 100.0f, 110.0f, 110.0f);
+  present(surface);
+  ASSERT_EQ(keptPixel(trails, 105, 105).r, 255);
+  for (int frame = 0; frame < 100; ++frame) {
+    trails.beginFrame();
+    drawFade(*surface.state);
+    present(surface);
+  }
+  const Rgb faded = keptPixel(trails, 105, 105);
+  EXPECT_EQ(faded.r, 0);
+  EXPECT_EQ(faded.g, 0);
+  EXPECT_EQ(faded.b, 0);
+  EXPECT_EQ(brightness(surface.windowPixel(105, 105)), 0);
+}
+
+}  // namespace trailcheck
+}  // namespace vantrel
