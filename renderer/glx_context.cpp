@@ -6,11 +6,6 @@ namespace vantrel {
 
 namespace {
 
-bool glxExtensionOffered(Display* display, const char* name) {
-  return extensionListed(
-      glXQueryExtensionsString(display, DefaultScreen(display)), name);
-}
-
 int visualAttribute(Display* display, XVisualInfo* visual, int attribute) {
   int value = 0;
   if (glXGetConfig(display, visual, attribute, &value) != 0) return 0;
@@ -56,19 +51,26 @@ GLXContext createCurrentContext(Display* display, Window window,
 }
 
 bool requestSwapInterval(Display* display, Window window, int interval) {
-  if (glxExtensionOffered(display, "GLX_EXT_swap_control")) {
-    using SwapIntervalExt = void (*)(Display*, GLXDrawable, int);
+  return requestSwapIntervalThrough(
+      glXQueryExtensionsString(display, DefaultScreen(display)), glxProcLookup,
+      display, window, interval);
+}
+
+bool requestSwapIntervalThrough(const char* offered, GlProcLookup lookup,
+                                Display* display, Window window, int interval) {
+  using SwapIntervalExt = void (*)(Display*, GLXDrawable, int);
+  using SwapIntervalMesa = int (*)(unsigned);
+  if (extensionListed(offered, "GLX_EXT_swap_control")) {
     const auto swapInterval =
-        reinterpret_cast<SwapIntervalExt>(glxProcLookup("glXSwapIntervalEXT"));
+        reinterpret_cast<SwapIntervalExt>(lookup("glXSwapIntervalEXT"));
     if (swapInterval != nullptr) {
       swapInterval(display, window, interval);
       return true;
     }
   }
-  if (glxExtensionOffered(display, "GLX_MESA_swap_control")) {
-    using SwapIntervalMesa = int (*)(unsigned);
-    const auto swapInterval = reinterpret_cast<SwapIntervalMesa>(
-        glxProcLookup("glXSwapIntervalMESA"));
+  if (extensionListed(offered, "GLX_MESA_swap_control")) {
+    const auto swapInterval =
+        reinterpret_cast<SwapIntervalMesa>(lookup("glXSwapIntervalMESA"));
     if (swapInterval != nullptr) {
       return swapInterval(static_cast<unsigned>(interval)) == 0;
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "renderer/gl_api.h"
+#include "renderer/gl_extensions.h"
 #include "renderer/x11_hack.h"
 #include "tests/linux/x_test_support.h"
 #include "tests/renderer/trail_checks.h"
@@ -129,6 +130,50 @@ TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
 
   resizeTo(kWidth, kHeight);
   EXPECT_EQ(hack_->scene.state.screenHeight, kHeight);
+}
+
+TEST_F(HackGl, SwapIntervalAskedWhereTheDriverOffersIt) {
+  // NOTE: Mesa's software GLX on Xvfb offers neither extension, so the
+  // request must report that instead of calling what is not there.
+  const char* offered = glXQueryExtensionsString(display_, DefaultScreen(display_));
+  const bool either = extensionListed(offered, "GLX_EXT_swap_control") ||
+                      extensionListed(offered, "GLX_MESA_swap_control");
+  EXPECT_EQ(requestSwapInterval(display_, hack_->surface.window, 1), either);
+}
+
+// Stand-ins for the two extensions' entry points.
+int extInterval = -1;
+int mesaInterval = -1;
+void fakeSwapIntervalExt(Display*, GLXDrawable, int interval) {
+  extInterval = interval;
+}
+int fakeSwapIntervalMesa(unsigned interval) {
+  mesaInterval = static_cast<int>(interval);
+  return 0;
+}
+void* fakeLookup(const char* name) {
+  const std::string n = name;
+  if (n == "glXSwapIntervalEXT") return reinterpret_cast<void*>(fakeSwapIntervalExt);
+  if (n == "glXSwapIntervalMESA") return reinterpret_cast<void*>(fakeSwapIntervalMesa);
+  return nullptr;
+}
+
+TEST(GlxSwapInterval, ThroughTheExtensionOfferedAndSkippedWithoutOne) {
+  extInterval = mesaInterval = -1;
+  EXPECT_FALSE(requestSwapIntervalThrough("GLX_SGI_make_current_read",
+                                          fakeLookup, nullptr, 0, 1));
+  EXPECT_EQ(extInterval + mesaInterval, -2);
+  EXPECT_TRUE(requestSwapIntervalThrough("GLX_A GLX_MESA_swap_control",
+                                         fakeLookup, nullptr, 0, 1));
+  EXPECT_EQ(mesaInterval, 1);
+  EXPECT_EQ(extInterval, -1);
+  EXPECT_TRUE(requestSwapIntervalThrough(
+      "GLX_MESA_swap_control GLX_EXT_swap_control", fakeLookup, nullptr, 0, 1));
+  EXPECT_EQ(extInterval, 1);
+  // Listed but without its entry point: nothing to call.
+  EXPECT_FALSE(requestSwapIntervalThrough(
+      "GLX_EXT_swap_control", [](const char*) -> void* { return nullptr; },
+      nullptr, 0, 1));
 }
 
 TEST_F(HackGl, WholeFramesLightTheWindow) {
