@@ -22,6 +22,25 @@ void copyAsUtf8(const wchar_t* wide, char* out, std::uint32_t length) {
   out[n] = '\0';
 }
 
+bool hasAnsiForm(const std::wstring& text) {
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0,
+                                    nullptr, &usedDefault);
+  return n > 0 && !usedDefault;
+}
+
+// The name PlaySoundW gets for a sound file.
+// NOTE: Wine's PlaySound opens files through the ANSI code page, so a name
+// outside it would fail; its short (8.3) form names the same file and is
+// plain ASCII there. Names the code page holds are passed unchanged.
+std::wstring soundNameOf(const std::wstring& name) {
+  if (hasAnsiForm(name)) return name;
+  wchar_t shortName[MAX_PATH] = {};
+  const DWORD n = GetShortPathNameW(name.c_str(), shortName, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH || !hasAnsiForm(shortName)) return name;
+  return shortName;
+}
+
 }  // namespace
 
 std::uint32_t Win32MusicPlatform::sendString(const char* command, char* reply,
@@ -43,7 +62,7 @@ bool Win32MusicPlatform::errorString(std::uint32_t code, char* text, std::uint32
 
 bool Win32MusicPlatform::playSound(const char* name, std::uint32_t flags) {
   if (!name) return PlaySoundW(nullptr, nullptr, flags) != FALSE;
-  return PlaySoundW(wideOfUtf8(name).c_str(), nullptr, flags) != FALSE;
+  return PlaySoundW(soundNameOf(wideOfUtf8(name)).c_str(), nullptr, flags) != FALSE;
 }
 
 std::uint32_t Win32MusicPlatform::waveOutDeviceCount() { return waveOutGetNumDevs(); }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "tests/dialog/wine_dialog_driver.h"
+#include "tests/host/audio_capture.h"
 
 namespace vantrel::test {
 namespace {
@@ -225,14 +226,13 @@ TEST_F(DialogTest, HalfTracksRoundToEvenWhenSaved) {
 }
 
 // Chooses path in the open file chooser and confirms it.
-bool chooseInFileChooser(const std::string& path) {
+bool chooseInFileChooser(const std::wstring& path) {
   HWND chooser = waitForTopWindow(kChooserTitle, 10000);
   if (!chooser) return false;
   HWND name = GetDlgItem(chooser, 0x47c);  // the file-name box (cmb13)
   if (!name) name = GetDlgItem(chooser, 0x480);  // edt1
   if (!name) return false;
-  const std::wstring wide(path.begin(), path.end());
-  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   PostMessageW(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
   return waitFor([&] { return !IsWindow(chooser); }, 10000);
@@ -248,7 +248,7 @@ TEST_F(DialogTest, ChosenFileIsSavedOnlyWhenConfirmed) {
     HWND dialog = open(program, settings);
     ASSERT_NE(dialog, nullptr);
     click(findControl(dialog, "Cmd_File"));
-    ASSERT_TRUE(chooseInFileChooser(second));
+    ASSERT_TRUE(chooseInFileChooser(std::wstring(second.begin(), second.end())));
     HWND label = findControl(dialog, "lbl_Fname");
     EXPECT_TRUE(waitFor(
         [&] { return windowText(label) == std::wstring(second.begin(), second.end()); }, 3000));
@@ -261,7 +261,7 @@ TEST_F(DialogTest, ChosenFileIsSavedOnlyWhenConfirmed) {
   HWND dialog = open(program, settings);
   ASSERT_NE(dialog, nullptr);
   click(findControl(dialog, "Cmd_File"));
-  ASSERT_TRUE(chooseInFileChooser(second));
+  ASSERT_TRUE(chooseInFileChooser(std::wstring(second.begin(), second.end())));
   click(findControl(dialog, "Cmd_Set"));
   ASSERT_TRUE(program.waitForExit(10000));
   EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 2", " 0", second));
@@ -307,6 +307,126 @@ TEST_F(DialogTest, LongestStoredPathIsShownAndSavedWhole) {
   click(findControl(dialog, "Cmd_Set"));
   ASSERT_TRUE(program.waitForExit(10000));
   EXPECT_EQ(readFileBytes(kIniPath), musicSection(" 2", " 0", path));
+}
+
+// UTF-8 of UTF-16 text.
+std::string utf8(const std::wstring& wide) {
+  std::string out(wide.size() * 4, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                    &out[0], static_cast<int>(out.size()), nullptr, nullptr);
+  out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return out;
+}
+
+// The code page 932 bytes of text; empty when it has no exact form there.
+std::string cp932(const std::wstring& wide) {
+  std::string out(wide.size() * 2, '\0');
+  BOOL lost = FALSE;
+  const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                    static_cast<int>(wide.size()), &out[0],
+                                    static_cast<int>(out.size()), nullptr, &lost);
+  return lost || n <= 0 ? std::string() : out.substr(0, static_cast<std::size_t>(n));
+}
+
+// A copy of the programs in a folder whose name the ANSI code page cannot
+// hold, with the stand-in renderer as Vantrel.dll.
+class WorldFolderProgram {
+ public:
+  WorldFolderProgram() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"Vantrel \u0141\u00f3d\u017a \U0001F3B5";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    ok_ = CopyFileW(programPath().c_str(), scr().c_str(), FALSE) &&
+          CopyFileW((binFolder() + L"\\fake_renderer.exe").c_str(),
+                    (folder_ + L"\\Vantrel.dll").c_str(), FALSE);
+  }
+  ~WorldFolderProgram() {
+    DeleteFileW(scr().c_str());
+    DeleteFileW((folder_ + L"\\Vantrel.dll").c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+  bool ok() const { return ok_; }
+  std::wstring scr() const { return folder_ + L"\\Vantrel.scr"; }
+
+ private:
+  std::wstring folder_;
+  bool ok_ = false;
+};
+
+// Opens the dialog of the program at scr and waits until it takes input.
+HWND openDialogOf(Program& program, const std::wstring& scr) {
+  if (!program.start(scr, L"/c")) return nullptr;
+  HWND dialog = waitForTopWindow(kDialogTitle, 15000);
+  Sleep(500);
+  return dialog;
+}
+
+TEST_F(DialogTest, MusicNamedInAnyScriptIsChosenSavedLoadedAndHeard) {
+  test::AudioCapture capture;
+  if (!capture.available()) GTEST_SKIP() << "no VANTREL_AUDIO_CAPTURE device";
+  WorldFolderProgram programs;
+  ASSERT_TRUE(programs.ok());
+  // Latin accents, Polish and an emoji have no 932 form and are stored
+  // marked as UTF-8; Cyrillic with Japanese has one, stored as its bytes.
+  struct Case {
+    const wchar_t* name;
+    const wchar_t* source;
+    bool marked;
+  };
+  const Case cases[] = {
+      {L"Jos\u00e9.mp3", L"tone_long.mp3", true},
+      {L"\u0141\u00f3d\u017a.wav", L"tone_short.wav", true},
+      {L"\u041c\u0443\u0437\u044b\u043a\u0430 \u97f3\u697d\u30bd.wav", L"tone_short.wav", false},  // Музыка 音楽ソ
+      {L"\U0001F3B5 \u0441\u043e\u043d.mp3", L"tone_long.mp3", true}};
+  const std::wstring folder = L"C:\\orlek_temp\\dialog_test";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  writeFileBytes(kIniPath, musicSection(" 0", " 0", ""));
+  std::wstring previous;  // the song the last case saved
+  for (const Case& c : cases) {
+    const std::wstring song = folder + L"\\" + c.name;
+    SCOPED_TRACE(utf8(song));
+    ASSERT_TRUE(CopyFileW((binFolder() + L"\\" + c.source).c_str(), song.c_str(), FALSE));
+    const std::string stored = c.marked ? "<UTF-8>" + utf8(song) : cp932(song);
+    ASSERT_FALSE(stored.empty());
+    {
+      Program program;
+      HWND dialog = openDialogOf(program, programs.scr());
+      ASSERT_NE(dialog, nullptr);
+      // The last case's song, loaded at this start.
+      HWND label = findControl(dialog, "lbl_Fname");
+      EXPECT_EQ(windowText(label), previous);
+      click(findControl(dialog, "lbl_BGM", 2));
+      HWND fileButton = findControl(dialog, "Cmd_File");
+      ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(fileButton) != 0; }, 5000));
+      click(fileButton);
+      ASSERT_TRUE(chooseInFileChooser(song));
+      EXPECT_TRUE(waitFor([&] { return windowText(label) == song; }, 3000));
+      click(findControl(dialog, "Cmd_Set"));
+      ASSERT_TRUE(program.waitForExit(10000));
+      EXPECT_EQ(readFileBytes(kIniPath).rfind(musicSection(" 2", " 0", stored), 0), 0u);
+    }
+    {  // Heard during a run, silent after it.
+      Program program;
+      ASSERT_TRUE(program.start(programs.scr(), L"/s"));
+      HWND renderer = test::waitForWindow(L"Vantrel_VC", 15000);  // hidden, found by title
+      ASSERT_NE(renderer, nullptr);
+      EXPECT_TRUE(capture.growsWithin(4000)) << "not heard";
+      PostMessageW(renderer, WM_CLOSE, 0, 0);
+      EXPECT_TRUE(program.waitForExit(5000));
+      EXPECT_TRUE(capture.staysStill(800)) << "heard after the run";
+    }
+    // The run added the screen size and left the music key as it was.
+    EXPECT_EQ(readFileBytes(kIniPath).rfind(musicSection(" 2", " 0", stored), 0), 0u);
+    previous = song;
+  }
+  Program program;
+  HWND dialog = openDialogOf(program, programs.scr());
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(windowText(findControl(dialog, "lbl_Fname")), previous);
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.waitForExit(10000));
+  for (const Case& c : cases) DeleteFileW((folder + L"\\" + c.name).c_str());
 }
 
 TEST(DialogWithoutRenderer, ShowsTheMessageInsteadOfTheDialog) {

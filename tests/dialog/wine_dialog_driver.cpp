@@ -48,13 +48,6 @@ bool Program::running() const {
   return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-std::wstring binFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p = path;
-  return p.substr(0, p.find_last_of(L'\\'));
-}
-
 std::wstring programPath() { return binFolder() + L"\\Vantrel.scr"; }
 
 bool waitFor(const std::function<bool()>& predicate, DWORD timeoutMs) {

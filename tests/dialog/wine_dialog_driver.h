@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/host/win32_process_helpers.h"
+
 namespace vantrel::test {
 
 extern const wchar_t kDialogTitle[];  // ■Vantrel■
@@ -30,7 +32,6 @@ class Program {
   PROCESS_INFORMATION pi_{};
 };
 
-std::wstring binFolder();
 std::wstring programPath();  // Vantrel.scr beside this test
 
 // Polls until predicate holds or timeoutMs passes.

@@ -9,6 +9,7 @@
 
 #include "host/music/vantrel_bgm.h"
 #include "host/music/win32_music_platform.h"
+#include "host/win32_path_text.h"
 #include "tests/host/audio_capture.h"
 #include "tests/host/win32_process_helpers.h"
 
@@ -44,6 +45,41 @@ TEST_F(RealMusic, Mp3WithBlanksInItsPathPlaysAndStopsOnClose) {
   EXPECT_TRUE(capture.staysStill(800));
   DeleteFileA(song.c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+// Names in scripts the ANSI code page cannot hold: Latin accents, Polish,
+// Cyrillic and an emoji (UTF-16, as the platform names files).
+const wchar_t* const kWorldNames[] = {L"Jos\u00e9", L"\u0141\u00f3d\u017a",
+                                      L"\u041c\u0443\u0437\u044b\u043a\u0430",
+                                      L"\U0001F3B5 tune"};
+
+TEST_F(RealMusic, FilesNamedInAnyScriptPlayThroughTheWideEntryPoints) {
+  const std::wstring bin = test::binFolder();
+  for (const wchar_t* name : kWorldNames) {
+    const std::wstring folder = bin + L"\\" + name;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* kind : {L"mp3", L"wav"}) {
+      const std::wstring song = folder + L"\\" + name + L"." + kind;
+      SCOPED_TRACE(utf8OfWide(song));
+      const std::wstring source = bin + (kind[0] == L'm' ? L"\\tone_long.mp3" : L"\\tone_short.wav");
+      ASSERT_TRUE(CopyFileW(source.c_str(), song.c_str(), FALSE));
+      if (kind[0] == L'm') {
+        MP3_OpenPlay(mci, utf8OfWide(song));
+        test::pumpFor(300);
+        EXPECT_TRUE(MP3_IsPlaying(mci));
+        EXPECT_TRUE(capture.growsWithin(1500));
+        MP3_Close(mci);
+      } else {
+        WAV_PlayLoop(mci, utf8OfWide(song));
+        EXPECT_TRUE(capture.growsWithin(1500));
+        WAV_Stop(mci);
+      }
+      test::pumpFor(300);
+      EXPECT_TRUE(capture.staysStill(600));
+      DeleteFileW(song.c_str());
+    }
+    RemoveDirectoryW(folder.c_str());
+  }
 }
 
 TEST_F(RealMusic, Mp3WatchRestartsAFileThatHasEnded) {
