@@ -6,8 +6,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr TrailPrecision kFinestFirst[] = {TrailPrecision::Float16,
-                                           TrailPrecision::Normalised16,
+constexpr TrailPrecision kFinestFirst[] = {TrailPrecision::Normalised16,
+                                           TrailPrecision::Float16,
                                            TrailPrecision::EightBit};
 
 // The texture's internal format for a precision.

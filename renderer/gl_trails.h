@@ -18,14 +18,15 @@ enum class TrailMode {
   CopyTexture,
 };
 
-// How finely the kept picture holds light.
+// How finely the kept picture holds light, finest first.
 enum class TrailPrecision {
+  // 16-bit normalised channels: the fade stops at 6/65535, which shows as 0;
+  // the cheaper of the two fine pictures on llvmpipe.
+  Normalised16,
   // 16-bit float channels: fading by 11/12 a frame takes every channel to 0.
   Float16,
-  // 16-bit normalised channels: the fade stops at 6/65535, which shows as 0.
-  Normalised16,
   // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; each
-  // frame also takes 1/255 off every channel, so those last steps reach 0.
+  // frame also takes one step off those values, so they reach 0.
   EightBit,
 };
 
@@ -33,7 +34,7 @@ struct TrailOptions {
   bool preferFramebuffer = true;  // else copy the back buffer
   // The finest precision tried first on the framebuffer path; the keeper
   // falls back towards EightBit where the driver refuses one.
-  TrailPrecision finest = TrailPrecision::Float16;
+  TrailPrecision finest = TrailPrecision::Normalised16;
 };
 
 // NOTE: a double-buffered window's back buffer is undefined after a swap on

@@ -11,8 +11,8 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
   MeasuringSwitches switches;
   if (bare == "1" || bare == "plain") switches.content = FrameContent::BareFade;
   switches.keepPicture = bare != "plain";
-  if (kept == "16bit") {
-    switches.trailOptions.finest = TrailPrecision::Normalised16;
+  if (kept == "float") {
+    switches.trailOptions.finest = TrailPrecision::Float16;
   } else if (kept == "8bit" || kept == "copy") {
     switches.trailOptions.finest = TrailPrecision::EightBit;
   }

@@ -4,7 +4,7 @@
 //   VANTREL_BARE_FRAME=1      only the fade, kept and presented as usual;
 //   VANTREL_BARE_FRAME=plain  only the fade, straight into the window's back
 //                             buffer and swapped, with no kept picture;
-//   VANTREL_KEPT_PICTURE=16bit|8bit|copy  a coarser framebuffer, or the
+//   VANTREL_KEPT_PICTURE=float|8bit|copy  a coarser framebuffer, or the
 //                             back-buffer copy, instead of the finest picture
 //                             the driver has;
 //   VANTREL_FRAME_STATS=<file> receives frameStatsText at exit.

@@ -2,8 +2,9 @@
 # Measures the real renderer under Wine: frames per second and CPU
 # milliseconds per frame with starCount raised to 1000 by the Up key, at
 # 1024x768 and 1920x1080 on one virtual display. Kinds of frame:
-#   scene        the star flight, with the best kept picture (16-bit float)
-#   scene 16-bit the same with a 16-bit normalised kept picture
+#   scene        the star flight, with the finest kept picture (16-bit
+#                normalised)
+#   scene-float  the same with a 16-bit float kept picture
 #   scene 8-bit  the same with the 8-bit kept picture and its floor pass
 #   bare         only the fade, kept and presented as every frame is
 #   plain        only the fade into the window's back buffer, and the swap
@@ -71,7 +72,7 @@ measure() {
     scene-before) exe="$VANTREL_FPS_BASELINE" ;;
     bare-before) exe="$VANTREL_FPS_BASELINE"; env=(VANTREL_BARE_FRAME=1) ;;
     scene) ;;
-    scene-16bit) env=(VANTREL_KEPT_PICTURE=16bit) ;;
+    scene-float) env=(VANTREL_KEPT_PICTURE=float) ;;
     scene-8bit) env=(VANTREL_KEPT_PICTURE=8bit) ;;
     bare) env=(VANTREL_BARE_FRAME=1) ;;
     plain) env=(VANTREL_BARE_FRAME=plain) ;;
@@ -108,7 +109,7 @@ measure() {
 }
 
 SIZES=(1024x768 1920x1080)
-KINDS=(scene scene-16bit scene-8bit bare plain)
+KINDS=(scene scene-float scene-8bit bare plain)
 [ -n "${VANTREL_FPS_BASELINE:-}" ] && KINDS+=(scene-before bare-before)
 echo "Renderer under Wine on $DISPLAY (1920x1080), ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved"
 echo "(CPU: the renderer's whole process, all threads)"
@@ -128,7 +129,7 @@ def median(size, kind, i):
     return statistics.median(r[i] for r in runs.get((size, kind), [(0, 0)]))
 for size in ("1024x768", "1920x1080"):
     print(f"{size}:")
-    for kind in ("scene", "scene-16bit", "scene-8bit", "bare", "plain",
+    for kind in ("scene", "scene-float", "scene-8bit", "bare", "plain",
                  "scene-before", "bare-before"):
         if (size, kind) not in runs: continue
         fps = [f"{r[0]:.1f}" for r in runs.get((size, kind), [])]
@@ -142,5 +143,8 @@ for size in ("1024x768", "1920x1080"):
             print(f"  bare before / plain     {median(size, 'bare-before', 0) / plain:5.2f}")
     if scene8 > 0:
         print(f"  scene / scene 8-bit     {median(size, 'scene', 0) / scene8:5.2f}")
-        print(f"  16-bit / 8-bit          {median(size, 'scene-16bit', 0) / scene8:5.2f}")
+        print(f"  float / 8-bit           {median(size, 'scene-float', 0) / scene8:5.2f}")
+    before = median(size, "scene-before", 0)
+    if before > 0:
+        print(f"  scene / scene before    {median(size, 'scene', 0) / before:5.2f}")
 PY

@@ -57,7 +57,7 @@ class RendererGl : public ::testing::Test {
       SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
     }
     if (trailKeeper().mode() != TrailMode::Framebuffer ||
-        trailKeeper().precision() != TrailPrecision::Float16) {
+        trailKeeper().precision() != TrailPrecision::Normalised16) {
       trailKeeper().start(kWidth, kHeight, wglProcLookup);
     }
     blackFrame();
@@ -108,16 +108,16 @@ class RendererGl : public ::testing::Test {
 };
 
 TEST_F(RendererGl, FloatPictureFadesByElevenTwelfthsAndToBlack) {
-  ASSERT_EQ(trailKeeper().mode(), TrailMode::Framebuffer);
+  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
+                                TrailOptions{true, TrailPrecision::Float16}),
+            TrailMode::Framebuffer);
   ASSERT_EQ(trailKeeper().precision(), TrailPrecision::Float16);
   expectFadeByElevenTwelfths();
   expectFadeToBlack();
 }
 
-TEST_F(RendererGl, NormalisedSixteenBitPictureFadesByElevenTwelfthsAndToBlack) {
-  ASSERT_EQ(trailKeeper().start(kWidth, kHeight, wglProcLookup,
-                                TrailOptions{true, TrailPrecision::Normalised16}),
-            TrailMode::Framebuffer);
+TEST_F(RendererGl, SixteenBitPictureByDefaultFadesByElevenTwelfthsAndToBlack) {
+  ASSERT_EQ(trailKeeper().mode(), TrailMode::Framebuffer);
   ASSERT_EQ(trailKeeper().precision(), TrailPrecision::Normalised16);
   expectFadeByElevenTwelfths();
   expectFadeToBlack();
