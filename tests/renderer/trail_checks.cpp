@@ -45,13 +45,23 @@ void blackFrame(const TrailSurface& surface) {
   present(surface);
 }
 
-void expectFadeByElevenTwelfths(const TrailSurface& surface) {
-  TrailKeeper& trails = *surface.trails;
+namespace {
+
+// A black picture with one grey square of `level` around (105, 105),
+// presented.
+void lightSquare(const TrailSurface& surface, float level) {
   blackFrame(surface);
-  trails.beginFrame();
-  glColor4f(0.94f, 0.94f, 0.94f, 1.0f);
+  surface.trails->beginFrame();
+  glColor4f(level, level, level, 1.0f);
   glRectf(100.0f, 100.0f, 110.0f, 110.0f);
   present(surface);
+}
+
+}  // namespace
+
+void expectFadeByElevenTwelfths(const TrailSurface& surface) {
+  TrailKeeper& trails = *surface.trails;
+  lightSquare(surface, 0.94f);
   int value = keptPixel(trails, 105, 105).g;
   ASSERT_GE(value, 236);
   for (int frame = 0; frame < 12; ++frame) {
@@ -69,11 +79,7 @@ void expectFadeByElevenTwelfths(const TrailSurface& surface) {
 
 void expectFadeToBlack(const TrailSurface& surface) {
   TrailKeeper& trails = *surface.trails;
-  blackFrame(surface);
-  trails.beginFrame();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  glRectf(100.0f, 100.0f, 110.0f, 110.0f);
-  present(surface);
+  lightSquare(surface, 1.0f);
   ASSERT_EQ(keptPixel(trails, 105, 105).r, 255);
   for (int frame = 0; frame < 100; ++frame) {
     trails.beginFrame();
