@@ -1,64 +1,17 @@
 #include "host/win32_jpeg_picture.h"
 
-#include <ole2.h>
-#include <olectl.h>
-
-#include <cstring>
-
+#include "host/dialog/win32_dialog_pictures.h"
 #include "host/preview_crop.h"
 
 namespace vantrel {
-namespace {
-
-// A movable global copy of bytes, as CreateStreamOnHGlobal wants; nullptr
-// on failure.
-HGLOBAL globalCopy(const void* bytes, DWORD size) {
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return nullptr;
-  void* target = GlobalLock(copy);
-  if (!target) {
-    GlobalFree(copy);
-    return nullptr;
-  }
-  std::memcpy(target, bytes, size);
-  GlobalUnlock(copy);
-  return copy;
-}
-
-// The bitmap a decoded JPEG is held in; nullptr for any other kind.
-HBITMAP bitmapOf(IPicture* picture) {
-  SHORT type = PICTYPE_UNINITIALIZED;
-  OLE_HANDLE handle = 0;
-  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP) return nullptr;
-  if (FAILED(picture->get_Handle(&handle))) return nullptr;
-  return reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-}
-
-}  // namespace
 
 JpegPicture::~JpegPicture() {
-  if (picture_) picture_->Release();
+  if (bitmap_) DeleteObject(bitmap_);
 }
 
 bool JpegPicture::loadResource(int id, HMODULE module) {
-  if (!module) module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return false;
-  DWORD size = SizeofResource(module, found);
-  HGLOBAL data = LoadResource(module, found);
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes || size == 0) return false;
-  HGLOBAL copy = globalCopy(bytes, size);
-  IStream* stream = nullptr;
-  if (!copy || FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    if (copy) GlobalFree(copy);
-    return false;
-  }
-  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                              reinterpret_cast<void**>(&picture_));
-  stream->Release();
-  if (FAILED(hr) || !picture_) return false;
-  bitmap_ = bitmapOf(picture_);
+  if (bitmap_) DeleteObject(bitmap_);
+  bitmap_ = loadJpegResource(module ? module : GetModuleHandleW(nullptr), id);
   return bitmap_ != nullptr;
 }
 

@@ -1,10 +1,8 @@
-// A JPEG held in a resource, decoded by the platform (OleLoadPicture) and
+// A JPEG held in a resource, decoded by the platform's picture loader and
 // painted scaled into a rectangle.
 #pragma once
 
 #include <windows.h>
-
-struct IPicture;
 
 namespace vantrel {
 
@@ -26,8 +24,7 @@ class JpegPicture {
   void paintFilling(HDC dc, const RECT& target) const;
 
  private:
-  IPicture* picture_ = nullptr;
-  HBITMAP bitmap_ = nullptr;  // owned by picture_
+  HBITMAP bitmap_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -23,6 +23,7 @@ LONG_PTR childStyle(LONG_PTR style) {
   return (style | WS_CHILD) & ~static_cast<LONG_PTR>(WS_POPUP | WS_CAPTION | WS_THICKFRAME);
 }
 
+// The extended style without any edge, for the same reason.
 LONG_PTR frameFreeExStyle(LONG_PTR exStyle) {
   return exStyle & ~static_cast<LONG_PTR>(WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME |
                                           WS_EX_STATICEDGE);
@@ -82,7 +83,8 @@ class Vantrel_R {
     HDC dc = BeginPaint(window_.handle(), &ps);
     RECT client;
     GetClientRect(window_.handle(), &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    // The still covers the whole client area; without one the erased black
+    // ground stays.
     Img_Prev.paintFilling(dc, client);
     EndPaint(window_.handle(), &ps);
   }

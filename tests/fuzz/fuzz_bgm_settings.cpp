@@ -39,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (vantrel::BGM_File.empty()) check(vantrel::BGM_Folder == "/program");
   else check(vantrel::BGM_Folder == vantrel::FolderOfPath(vantrel::BGM_File));
+  // The folder is the start of the path (a marked path's keeps its marker).
+  if (!vantrel::BGM_File.empty()) check(vantrel::BGM_File.rfind(vantrel::BGM_Folder, 0) == 0);
   std::remove(path.c_str());
   return 0;
 }

@@ -166,21 +166,28 @@ TEST_F(HostRun, ARendererThatEndsWithoutAWindowEndsTheRun) {
   EXPECT_TRUE(host.waitForEnd(5000));
 }
 
+// Starts the host at scr in every mode; each must end at once, having
+// created no folder and written nothing.
+void expectEveryModeEndsAtOnce(const std::wstring& scr) {
+  for (const wchar_t* args : {L"/s", L"/c", L"/p 1234", L""}) {
+    SCOPED_TRACE(args);
+    RemoveDirectoryA("C:\\orlek_temp");
+    DeleteFileA(kIni);
+    ChildProcess host(scr, args);
+    EXPECT_TRUE(host.waitForEnd(5000));
+    EXPECT_EQ(host.exitCode(), 0u);
+    EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);
+  }
+  EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+}
+
 TEST_F(HostRun, AnOpenSettingsDialogOrSaverWindowStopsEveryMode) {
   useRenderer(L"fake_renderer.exe");
   for (const wchar_t* title : {L"\u25a0Vantrel\u25a0", L"Vantrel_Main"}) {
     HWND other = CreateWindowW(L"STATIC", title, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                nullptr, nullptr);
     ASSERT_NE(other, nullptr);
-    for (const wchar_t* args : {L"/s", L"/c", L"/p 1234", L""}) {
-      SCOPED_TRACE(args);
-      RemoveDirectoryA("C:\\orlek_temp");
-      DeleteFileA(kIni);
-      ChildProcess host(scr(), args);
-      EXPECT_TRUE(host.waitForEnd(5000));
-      EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);
-    }
-    EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+    expectEveryModeEndsAtOnce(scr());
     DestroyWindow(other);
   }
 }
@@ -204,16 +211,7 @@ TEST_F(HostRun, TheSessionsMutexHeldElsewhereStopsEveryMode) {
   useRenderer(L"fake_renderer.exe");
   HANDLE held = CreateMutexW(nullptr, FALSE, kRunMutex);
   ASSERT_NE(held, nullptr);
-  for (const wchar_t* args : {L"/s", L"/c", L"/p 1234", L""}) {
-    SCOPED_TRACE(args);
-    RemoveDirectoryA("C:\\orlek_temp");
-    DeleteFileA(kIni);
-    ChildProcess host(scr(), args);
-    EXPECT_TRUE(host.waitForEnd(5000));
-    EXPECT_EQ(host.exitCode(), 0u);
-    EXPECT_EQ(GetFileAttributesA(kIni), INVALID_FILE_ATTRIBUTES);
-  }
-  EXPECT_EQ(FindWindowW(nullptr, L"Vantrel_VC"), nullptr);
+  expectEveryModeEndsAtOnce(scr());
   CloseHandle(held);
   EXPECT_FALSE(runMutexExists());
 }
