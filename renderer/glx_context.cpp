@@ -4,39 +4,10 @@
 
 namespace vantrel {
 
-namespace {
-
-int visualAttribute(Display* display, XVisualInfo* visual, int attribute) {
-  int value = 0;
-  if (glXGetConfig(display, visual, attribute, &value) != 0) return 0;
-  return value;
-}
-
-}  // namespace
-
 XVisualInfo* chooseGlVisual(Display* display, int screen) {
   int attributes[] = {GLX_RGBA,     GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,
                       GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, None};
   return glXChooseVisual(display, screen, attributes);
-}
-
-XVisualInfo* glVisualOfWindow(Display* display, Window window) {
-  XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window, &attributes) == 0) return nullptr;
-  XVisualInfo wanted = {};
-  wanted.visualid = XVisualIDFromVisual(attributes.visual);
-  wanted.screen = XScreenNumberOfScreen(attributes.screen);
-  int count = 0;
-  XVisualInfo* visual = XGetVisualInfo(
-      display, VisualIDMask | VisualScreenMask, &wanted, &count);
-  if (visual == nullptr) return nullptr;
-  if (visualAttribute(display, visual, GLX_USE_GL) &&
-      visualAttribute(display, visual, GLX_RGBA) &&
-      visualAttribute(display, visual, GLX_DOUBLEBUFFER)) {
-    return visual;
-  }
-  XFree(visual);
-  return nullptr;
 }
 
 GLXContext createCurrentContext(Display* display, Window window,

@@ -11,10 +11,6 @@ namespace vantrel {
 // when GLX offers none. The caller frees it with XFree.
 XVisualInfo* chooseGlVisual(Display* display, int screen);
 
-// The visual of an existing window when GLX can draw on it double-buffered
-// in RGBA; nullptr otherwise. The caller frees it with XFree.
-XVisualInfo* glVisualOfWindow(Display* display, Window window);
-
 // A context on `visual`, current on `window`; nullptr on failure.
 GLXContext createCurrentContext(Display* display, Window window,
                                 XVisualInfo* visual);

@@ -66,12 +66,14 @@ std::string openAdoptedWindow(Display* display, const HackOptions& options,
   std::string error;
   const Window window = adoptedWindowId(display, options, error);
   if (window == 0) return error;
-  if (!adoptWindow(display, window, hack.surface)) {
+  int screen = 0;
+  if (!windowScreen(display, window, screen)) {
     return hexId(window) + " is no window";
   }
-  hack.visual = glVisualOfWindow(display, window);
-  if (hack.visual == nullptr) {
-    return "window " + hexId(window) + " has no visual OpenGL can draw on";
+  hack.visual = chooseGlVisual(display, screen);
+  if (hack.visual == nullptr) return "no double-buffered RGB visual for OpenGL";
+  if (!adoptWindow(display, window, hack.visual, hack.surface)) {
+    return hexId(window) + " is no window";
   }
   return "";
 }

@@ -29,11 +29,45 @@ int onX11Error(Display* display, XErrorEvent* error) {
 
 void onConfigure(const XConfigureEvent& event, X11Surface& surface,
                  WindowEvents& events) {
-  if (event.window != surface.window) return;
+  const Window followed = surface.parent != 0 ? surface.parent : surface.window;
+  if (event.window != followed) return;
   if (event.width == surface.width && event.height == surface.height) return;
   surface.width = event.width;
   surface.height = event.height;
+  if (surface.parent != 0) {
+    XResizeWindow(surface.display, surface.window, event.width, event.height);
+  }
   events.resized = true;
+}
+
+void onDestroy(const XDestroyWindowEvent& event, const X11Surface& surface,
+               WindowEvents& events) {
+  if (event.window == surface.window ||
+      (surface.parent != 0 && event.window == surface.parent)) {
+    events.closed = true;
+  }
+}
+
+// An unmapped, black window of `visual` in `parent` for the surface.
+Window createDrawWindow(Display* display, Window parent, XVisualInfo* visual,
+                        int width, int height, long eventMask,
+                        X11Surface& surface) {
+  XSetWindowAttributes attributes = {};
+  attributes.colormap = XCreateColormap(display, RootWindow(display, visual->screen),
+                                        visual->visual, AllocNone);
+  attributes.background_pixel = BlackPixel(display, visual->screen);
+  attributes.border_pixel = 0;
+  attributes.event_mask = eventMask;
+  const Window window = XCreateWindow(
+      display, parent, 0, 0, width, height, 0, visual->depth, InputOutput,
+      visual->visual,
+      CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attributes);
+  surface.display = display;
+  surface.window = window;
+  surface.colormap = attributes.colormap;
+  surface.width = width;
+  surface.height = height;
+  return window;
 }
 
 void onKeyPress(XKeyEvent& event, WindowEvents& events) {
@@ -69,22 +103,11 @@ void clearX11WindowLost() { windowLostFlag = false; }
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
                      int height, X11Surface& surface) {
   const Window root = RootWindow(display, visual->screen);
-  XSetWindowAttributes attributes = {};
-  attributes.colormap =
-      XCreateColormap(display, root, visual->visual, AllocNone);
-  attributes.background_pixel = BlackPixel(display, visual->screen);
-  attributes.border_pixel = 0;
-  attributes.event_mask = KeyPressMask | StructureNotifyMask;
-  surface.window = XCreateWindow(
-      display, root, 0, 0, width, height, 0, visual->depth, InputOutput,
-      visual->visual, CWColormap | CWBackPixel | CWBorderPixel | CWEventMask,
-      &attributes);
-  if (surface.window == 0) return false;
-  surface.display = display;
+  if (createDrawWindow(display, root, visual, width, height,
+                       KeyPressMask | StructureNotifyMask, surface) == 0) {
+    return false;
+  }
   surface.own = true;
-  surface.colormap = attributes.colormap;
-  surface.width = width;
-  surface.height = height;
   surface.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(display, surface.window, &surface.deleteWindow, 1);
   setTitleAndClass(display, surface.window);
@@ -92,27 +115,48 @@ bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
   return true;
 }
 
-bool adoptWindow(Display* display, Window window, X11Surface& surface) {
+bool windowScreen(Display* display, Window window, int& screen) {
   XWindowAttributes attributes;
   const Status found = XGetWindowAttributes(display, window, &attributes);
   XSync(display, False);
   if (found == 0 || x11WindowLost()) return false;
-  surface.display = display;
-  surface.window = window;
-  surface.own = false;
-  surface.width = attributes.width;
-  surface.height = attributes.height;
+  screen = XScreenNumberOfScreen(attributes.screen);
+  return true;
+}
+
+bool adoptWindow(Display* display, Window parent, XVisualInfo* visual,
+                 X11Surface& surface) {
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, parent, &attributes) == 0) return false;
   // NOTE: StructureNotify may be selected by any number of clients, unlike
   // button presses, so this never takes anything from the window's owner.
-  XSelectInput(display, window, attributes.your_event_mask | StructureNotifyMask);
+  XSelectInput(display, parent, attributes.your_event_mask | StructureNotifyMask);
+  surface.parent = parent;
+  surface.own = false;
+  if (createDrawWindow(display, parent, visual, attributes.width,
+                       attributes.height, StructureNotifyMask, surface) == 0) {
+    return false;
+  }
+  if (parent == RootWindow(display, visual->screen)) {
+    // NOTE: a child of the root is a top-level window; no window manager
+    // should frame one that stands for the root itself, and it stays below
+    // every other window as the root does.
+    XSetWindowAttributes unmanaged = {};
+    unmanaged.override_redirect = True;
+    XChangeWindowAttributes(display, surface.window, CWOverrideRedirect,
+                            &unmanaged);
+  }
+  XMapWindow(display, surface.window);
+  XLowerWindow(display, surface.window);
   XSync(display, False);
   return !x11WindowLost();
 }
 
 void releaseSurface(X11Surface& surface) {
-  if (!surface.own || surface.window == 0) return;
+  if (surface.window == 0) return;
   XDestroyWindow(surface.display, surface.window);
   XFreeColormap(surface.display, surface.colormap);
+  XSync(surface.display, False);
   surface.window = 0;
 }
 
@@ -132,7 +176,7 @@ WindowEvents takeWindowEvents(X11Surface& surface) {
         onClientMessage(event.xclient, surface, events);
         break;
       case DestroyNotify:
-        if (event.xdestroywindow.window == surface.window) events.closed = true;
+        onDestroy(event.xdestroywindow, surface, events);
         break;
       default:
         break;

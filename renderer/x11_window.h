@@ -6,11 +6,16 @@
 
 namespace vantrel {
 
+// NOTE: the hack always draws into a window it makes: its own top-level
+// one, or a child covering a window it is given. A given window's visual may
+// carry depth and stencil buffers that make every swap of llvmpipe dearer;
+// the child has the lean visual the hack chooses.
 struct X11Surface {
   Display* display = nullptr;
-  Window window = 0;
-  bool own = false;          // made by the hack, so destroyed by it
-  Colormap colormap = 0;     // own windows only
+  Window window = 0;         // drawn into; made by the hack
+  Window parent = 0;         // the given window it covers, or 0
+  bool own = false;          // a top-level window of its own (keys, closing)
+  Colormap colormap = 0;
   Atom deleteWindow = None;  // WM_DELETE_WINDOW, own windows only
   int width = 0;             // pixels, as last reported
   int height = 0;
@@ -35,10 +40,14 @@ void clearX11WindowLost();
 // A window of its own, mapped, titled "Vantrel", with `visual`.
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
                      int height, X11Surface& surface);
-// Follows an existing window (the root, XScreenSaver's, a preview): its size
-// and its destruction. False when `window` is no window.
-bool adoptWindow(Display* display, Window window, X11Surface& surface);
-// Destroys an own window; an adopted one is left alone.
+// The screen of an existing window; false when `window` is no window.
+bool windowScreen(Display* display, Window window, int& screen);
+// Covers an existing window (the root, XScreenSaver's, a preview) with a
+// child of `visual` that follows its size and ends with it. False when
+// `parent` is no window.
+bool adoptWindow(Display* display, Window parent, XVisualInfo* visual,
+                 X11Surface& surface);
+// Destroys the window the hack made; a given window is left alone.
 void releaseSurface(X11Surface& surface);
 
 // Takes every queued event and reports what they asked for.
