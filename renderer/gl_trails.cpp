@@ -20,8 +20,16 @@ GLint internalFormat(TrailPrecision precision) {
     case TrailPrecision::EightBit:
       break;
   }
-  return GL_RGBA8;
+  // NOTE: unsized, so the driver may store it in the order the data comes
+  // in; Mesa then keeps it as the window's BGRA, which llvmpipe fades and
+  // draws on its fast path, at a third of the cost of RGBA8.
+  return GL_RGBA;
 }
+
+// Frames between two floor passes of the 8-bit picture: the pass is a
+// dear copy, and every fourth frame still takes a trail's last six steps to
+// black within 24 frames.
+constexpr int kFloorInterval = 4;
 
 int roundUpToPowerOfTwo(int value) {
   int result = 1;
@@ -67,8 +75,6 @@ bool TrailKeeper::allocate(int width, int height) {
   textureHeight_ = gl_.nonPowerOfTwo ? height : roundUpToPowerOfTwo(height);
   const bool eightBit = precision_ == TrailPrecision::EightBit;
   const GLint format = internalFormat(precision_);
-  // NOTE: in the window's own channel order, llvmpipe draws the 8-bit
-  // picture to the window about half again as fast.
   const GLenum order = eightBit && gl_.bgra ? kGlBgra : GL_RGBA;
   while (glGetError() != GL_NO_ERROR) {
   }
@@ -125,7 +131,10 @@ void TrailKeeper::beginFrame() {
   } else {
     return;
   }
-  if (precision_ == TrailPrecision::EightBit) takeEightBitFloor();
+  if (precision_ != TrailPrecision::EightBit) return;
+  if (++framesSinceFloor_ < kFloorInterval) return;
+  framesSinceFloor_ = 0;
+  takeEightBitFloor();
 }
 
 void TrailKeeper::takeEightBitFloor() {

@@ -25,8 +25,8 @@ enum class TrailPrecision {
   Normalised16,
   // 16-bit float channels: fading by 11/12 a frame takes every channel to 0.
   Float16,
-  // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; each
-  // frame also takes one step off those values, so they reach 0.
+  // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; every
+  // few frames a pass takes one step off those values, so they reach 0.
   EightBit,
 };
 
@@ -83,6 +83,7 @@ class TrailKeeper {
   unsigned framebuffer_ = 0;
   int width_ = 0, height_ = 0;
   int textureWidth_ = 0, textureHeight_ = 0;
+  int framesSinceFloor_ = 0;
   bool started_ = false;
 };
 
