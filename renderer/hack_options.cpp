@@ -76,18 +76,18 @@ std::string applyValue(const std::string& name, const char* value,
                        HackOptions& options) {
   if (name == "window-id") {
     if (!parseWindowId(value, options.windowId)) {
-      return "--window-id needs a window id (decimal or 0x hexadecimal), not '" +
-             std::string(value) + "'";
+      return "--window-id needs a window id (decimal or 0x hexadecimal), not " +
+             quotedArgument(value);
     }
     options.target = HackTarget::WindowId;
   } else if (name == "speed") {
     if (!parseInRange(value, kHackMinSpeed, kHackMaxSpeed, options.speed)) {
-      return "--speed needs a whole number from 1 to 200, not '" +
-             std::string(value) + "'";
+      return "--speed needs a whole number from 1 to 200, not " +
+             quotedArgument(value);
     }
   } else if (!parseInRange(value, 0, kHackMaxStars, options.stars)) {
-    return "--stars needs a whole number from 0 to 1000, not '" +
-           std::string(value) + "'";
+    return "--stars needs a whole number from 0 to 1000, not " +
+           quotedArgument(value);
   }
   return "";
 }
@@ -110,6 +110,15 @@ bool parseWindowId(const char* text, unsigned long& id) {
   return true;
 }
 
+std::string quotedArgument(const char* text) {
+  std::string result = text;
+  for (char& c : result) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) c = '?';
+  }
+  return "'" + result + "'";
+}
+
 bool rootTargetWindow(const char* environmentValue, unsigned long& id) {
   id = 0;
   if (environmentValue == nullptr || environmentValue[0] == '\0') return true;
@@ -121,14 +130,16 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const char* raw = optionName(argv[i]);
     if (raw == nullptr) {
-      return failure("unexpected argument '" + std::string(argv[i]) + "'");
+      return failure("unexpected argument " + quotedArgument(argv[i]));
     }
     const std::string name = raw;
     if (applyFlag(name, result.options)) continue;
     if (!takesValue(name)) {
-      return failure("unknown option '" + std::string(argv[i]) + "'");
+      return failure("unknown option " + quotedArgument(argv[i]));
     }
-    if (i + 1 >= argc) return failure(std::string(argv[i]) + " needs a value");
+    if (i + 1 >= argc) {
+      return failure(quotedArgument(argv[i]) + " needs a value");
+    }
     const std::string error = applyValue(name, argv[++i], result.options);
     if (!error.empty()) return failure(error);
   }

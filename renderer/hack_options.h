@@ -44,6 +44,10 @@ bool parseWindowId(const char* text, unsigned long& id);
 // is no window id.
 bool rootTargetWindow(const char* environmentValue, unsigned long& id);
 
+// `text` in quotes as a one-line message shows it: control characters become
+// '?', so no argument can break the line or move the terminal's cursor.
+std::string quotedArgument(const char* text);
+
 // The --help text, several lines ending in a newline.
 std::string hackUsage(const char* programName);
 

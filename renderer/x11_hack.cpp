@@ -45,7 +45,7 @@ Window adoptedWindowId(Display* display, const HackOptions& options,
   const char* given = std::getenv("XSCREENSAVER_WINDOW");
   unsigned long id = 0;
   if (!rootTargetWindow(given, id)) {
-    error = std::string("XSCREENSAVER_WINDOW is no window id: '") + given + "'";
+    error = "XSCREENSAVER_WINDOW is no window id: " + quotedArgument(given);
     return 0;
   }
   return id != 0 ? id : DefaultRootWindow(display);

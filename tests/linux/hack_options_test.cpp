@@ -78,6 +78,18 @@ TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
   }
 }
 
+TEST(HackOptions, ControlCharactersCannotBreakTheOneLine) {
+  for (const char* arg : {"\nx", "--speed\n", "a\rb", "\x1b[2J"}) {
+    const HackParse result = parse({arg});
+    ASSERT_FALSE(result.ok);
+    for (char c : result.error) {
+      EXPECT_GE(static_cast<unsigned char>(c), 0x20) << result.error;
+    }
+  }
+  const HackParse value = parse({"--stars", "1\n2"});
+  EXPECT_NE(value.error.find("'1?2'"), std::string::npos) << value.error;
+}
+
 TEST(HackOptions, XScreenSaverWindowOrTheRoot) {
   unsigned long id = 99;
   EXPECT_TRUE(rootTargetWindow(nullptr, id));
