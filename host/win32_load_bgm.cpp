@@ -1,9 +1,9 @@
 #include "host/settings_file.h"
 
-#include "host/win32_renderer_start.h"
+#include "host/forms/program_folder.h"
 
 namespace vantrel {
 
-void LoadBgmSettings() { loadBgmSettingsFrom(kSettingsPath, programFolderText()); }
+void LoadBgmSettings() { loadBgmSettingsFrom(kSettingsPath, ProgramFolder()); }
 
 }  // namespace vantrel

@@ -1,35 +1,12 @@
 #include "host/win32_renderer_start.h"
 
-#include <vector>
-
 #include "host/forms/program_folder.h"
 #include "host/win32_path_text.h"
 
 namespace vantrel {
-namespace {
-
-std::wstring moduleFileName() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return std::wstring();
-    if (n < path.size()) return std::wstring(path.data(), n);
-    path.resize(path.size() * 2);
-  }
-}
-
-// NOTE: through UTF-8, whose bytes never hold a "\" inside a character, so
-// the portable folder rule applies to any name.
-std::wstring programFolder() {
-  return wideOfUtf8(folderOfModulePath(utf8OfWide(moduleFileName())));
-}
-
-}  // namespace
-
-std::string programFolderText() { return pathTextOf(programFolder()); }
 
 std::wstring rendererProgram() {
-  std::wstring folder = programFolder();
+  std::wstring folder = widePathOf(ProgramFolder());
   if (folder.empty() || folder.back() != L'\\') folder += L'\\';
   return folder + L"Vantrel.dll";
 }

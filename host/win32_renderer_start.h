@@ -1,5 +1,4 @@
-// Where the host's programs stand, and the renderer's start over the real
-// platform.
+// The renderer's start over the real platform.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +8,6 @@
 #include "host/renderer_start.h"
 
 namespace vantrel {
-
-// The running program's own folder as a path text (host/path_text.h): no
-// final "\" except for a drive root.
-std::string programFolderText();
 
 // The renderer program beside the host: its folder followed by "\Vantrel.dll".
 std::wstring rendererProgram();

@@ -10,7 +10,8 @@ namespace vantrel {
 // "C:\Vantrel.scr" -> "C:\").
 std::string folderOfModulePath(const std::string& modulePath);
 
-// The running program's own folder (Windows only).
+// The running program's own folder (Windows only), as a path text
+// (host/path_text.h) like every path the host holds.
 std::string ProgramFolder();
 
 }  // namespace vantrel
