@@ -205,11 +205,13 @@ void shutDownHack(Hack& hack) {
   if (hack.context != nullptr) {
     hack.trails.release();
     destroyContext(hack.surface.display, hack.context);
+    hack.context = nullptr;
     // The display lists went with the context.
     forgetDiscLists();
   }
   releaseSurface(hack.surface);
   if (hack.visual != nullptr) XFree(hack.visual);
+  hack.visual = nullptr;
   destroyStarPool(hack.scene.starPool);
   hack.scene.starPool = nullptr;
 }
