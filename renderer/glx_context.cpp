@@ -5,8 +5,11 @@
 namespace vantrel {
 
 XVisualInfo* chooseGlVisual(Display* display, int screen) {
-  int attributes[] = {GLX_RGBA,     GLX_DOUBLEBUFFER, GLX_RED_SIZE, 8,
-                      GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, None};
+  int attributes[] = {GLX_RGBA,       GLX_DOUBLEBUFFER,
+                      GLX_RED_SIZE,   8,
+                      GLX_GREEN_SIZE, 8,
+                      GLX_BLUE_SIZE,  8,
+                      None};
   return glXChooseVisual(display, screen, attributes);
 }
 

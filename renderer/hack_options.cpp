@@ -151,7 +151,8 @@ std::string hackUsage(const char* programName) {
   return std::string("usage: ") + programName +
          " [--root | --window-id ID] [--speed N] [--stars N] [--fps]\n"
          "  Vantrel's star flight as an XScreenSaver hack.\n"
-         "  --root          draw on XSCREENSAVER_WINDOW, or on the root window\n"
+         "  --root          draw on XSCREENSAVER_WINDOW, or on the root "
+         "window\n"
          "  --window-id ID  draw into that window (decimal or 0x hexadecimal)\n"
          "                  without either, a 1024x768 window; Escape ends it\n"
          "  --speed N       flight speed, 1 to 200 (default 10)\n"

@@ -19,9 +19,9 @@ constexpr int kHackMaxStars = 1000;
 struct HackOptions {
   HackTarget target = HackTarget::OwnWindow;
   unsigned long windowId = 0;  // the X window id for WindowId
-  int speed = 10;              // the scene's speed, kHackMinSpeed..kHackMaxSpeed
-  int stars = 50;              // the starting star count, 0..kHackMaxStars
-  bool fps = false;            // print the frame rate to stderr once a second
+  int speed = 10;    // the scene's speed, kHackMinSpeed..kHackMaxSpeed
+  int stars = 50;    // the starting star count, 0..kHackMaxStars
+  bool fps = false;  // print the frame rate to stderr once a second
   bool help = false;
 };
 

@@ -141,8 +141,8 @@ bool startHackClock(Hack& hack) {
 }
 
 bool startHackGl(Hack& hack) {
-  hack.context = createCurrentContext(hack.surface.display,
-                                      hack.surface.window, hack.visual);
+  hack.context = createCurrentContext(hack.surface.display, hack.surface.window,
+                                      hack.visual);
   if (hack.context == nullptr) return false;
   // Paced to the display where the driver can; the swap is the only pacing.
   requestSwapInterval(hack.surface.display, hack.surface.window, 1);

@@ -1,11 +1,11 @@
 // NOTE: before any X11 header, whose None macro would break KeyResult::None.
 #include "renderer/renderer_state.h"
 //
-#include "renderer/x11_window.h"
-
 #include <X11/keysym.h>
 
 #include <cstdio>
+
+#include "renderer/x11_window.h"
 
 namespace vantrel {
 
@@ -53,15 +53,15 @@ Window createDrawWindow(Display* display, Window parent, XVisualInfo* visual,
                         int width, int height, long eventMask,
                         X11Surface& surface) {
   XSetWindowAttributes attributes = {};
-  attributes.colormap = XCreateColormap(display, RootWindow(display, visual->screen),
-                                        visual->visual, AllocNone);
+  attributes.colormap = XCreateColormap(
+      display, RootWindow(display, visual->screen), visual->visual, AllocNone);
   attributes.background_pixel = BlackPixel(display, visual->screen);
   attributes.border_pixel = 0;
   attributes.event_mask = eventMask;
   const Window window = XCreateWindow(
       display, parent, 0, 0, width, height, 0, visual->depth, InputOutput,
-      visual->visual,
-      CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &attributes);
+      visual->visual, CWColormap | CWBackPixel | CWBorderPixel | CWEventMask,
+      &attributes);
   surface.display = display;
   surface.window = window;
   surface.colormap = attributes.colormap;
@@ -130,7 +130,8 @@ bool adoptWindow(Display* display, Window parent, XVisualInfo* visual,
   if (XGetWindowAttributes(display, parent, &attributes) == 0) return false;
   // NOTE: StructureNotify may be selected by any number of clients, unlike
   // button presses, so this never takes anything from the window's owner.
-  XSelectInput(display, parent, attributes.your_event_mask | StructureNotifyMask);
+  XSelectInput(display, parent,
+               attributes.your_event_mask | StructureNotifyMask);
   surface.parent = parent;
   surface.own = false;
   if (createDrawWindow(display, parent, visual, attributes.width,

@@ -12,9 +12,9 @@ namespace vantrel {
 // the child has the lean visual the hack chooses.
 struct X11Surface {
   Display* display = nullptr;
-  Window window = 0;         // drawn into; made by the hack
-  Window parent = 0;         // the given window it covers, or 0
-  bool own = false;          // a top-level window of its own (keys, closing)
+  Window window = 0;  // drawn into; made by the hack
+  Window parent = 0;  // the given window it covers, or 0
+  bool own = false;   // a top-level window of its own (keys, closing)
   Colormap colormap = 0;
   Atom deleteWindow = None;  // WM_DELETE_WINDOW, own windows only
   int width = 0;             // pixels, as last reported

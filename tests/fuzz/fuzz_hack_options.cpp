@@ -14,7 +14,8 @@ void check(bool ok) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   // One argument per NUL-separated field, as many as the input holds.
   const std::size_t count =
       std::min<std::size_t>(16, std::count(data, data + size, 0) + 1);
@@ -26,12 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       vantrel::parseHackOptions(static_cast<int>(argv.size()), argv.data());
   if (parsed.ok) {
     const vantrel::HackOptions& o = parsed.options;
-    check(o.speed >= vantrel::kHackMinSpeed && o.speed <= vantrel::kHackMaxSpeed);
+    check(o.speed >= vantrel::kHackMinSpeed &&
+          o.speed <= vantrel::kHackMaxSpeed);
     check(o.stars >= 0 && o.stars <= vantrel::kHackMaxStars);
     check(o.target != vantrel::HackTarget::WindowId ||
           (o.windowId != 0 && o.windowId <= 0x1FFFFFFFul));
   } else {
-    check(!parsed.error.empty() && parsed.error.find('\n') == std::string::npos);
+    check(!parsed.error.empty() &&
+          parsed.error.find('\n') == std::string::npos);
   }
   unsigned long id = 0;
   if (vantrel::rootTargetWindow(fields[0].c_str(), id) && id != 0) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "renderer/frame_rate_meter.h"
+
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {

@@ -1,9 +1,9 @@
 // The shared drawing through the hack's own window, GLX context and size
 // handling, on an Xvfb with Mesa, read back from the kept picture and the
 // window: the same trail checks as under Wine.
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "renderer/gl_api.h"
 #include "renderer/gl_extensions.h"
@@ -51,22 +51,23 @@ class HackGl : public ::testing::Test {
     hack_->trails.start(kWidth, kHeight, glxProcLookup);
   }
 
-  static void swap() {
-    glXSwapBuffers(display_, hack_->surface.window);
-  }
+  static void swap() { glXSwapBuffers(display_, hack_->surface.window); }
   static Rgb windowPixel(int x, int y) {
-    const xtest::Picture one = xtest::capture(
-        display_, hack_->surface.window, x, hack_->scene.state.screenHeight - 1 - y,
-        1, 1);
+    const xtest::Picture one =
+        xtest::capture(display_, hack_->surface.window, x,
+                       hack_->scene.state.screenHeight - 1 - y, 1, 1);
     if (one.pixels.empty()) return Rgb{-1, -1, -1};
     const std::uint32_t p = one.pixels[0];
-    return Rgb{static_cast<int>(p >> 16) & 0xFF, static_cast<int>(p >> 8) & 0xFF,
-               static_cast<int>(p) & 0xFF};
+    return Rgb{static_cast<int>(p >> 16) & 0xFF,
+               static_cast<int>(p >> 8) & 0xFF, static_cast<int>(p) & 0xFF};
   }
   static TrailSurface surface() {
-    return TrailSurface{&hack_->trails, &hack_->scene.state,
+    return TrailSurface{&hack_->trails,
+                        &hack_->scene.state,
                         hack_->scene.state.screenWidth,
-                        hack_->scene.state.screenHeight, swap, windowPixel};
+                        hack_->scene.state.screenHeight,
+                        swap,
+                        windowPixel};
   }
   // Resizes the window and lets the hack's event handling see it.
   static void resizeTo(int width, int height) {
@@ -114,7 +115,8 @@ TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glRectf(10.0f, 10.0f, 20.0f, 20.0f);
   trailcheck::present(before);
-  ASSERT_GT(trailcheck::brightness(trailcheck::keptPixel(hack_->trails, 15, 15)), 0);
+  ASSERT_GT(
+      trailcheck::brightness(trailcheck::keptPixel(hack_->trails, 15, 15)), 0);
 
   resizeTo(400, 300);
   EXPECT_EQ(hack_->scene.state.screenWidth, 400);
@@ -135,7 +137,8 @@ TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
 TEST_F(HackGl, SwapIntervalAskedWhereTheDriverOffersIt) {
   // NOTE: Mesa's software GLX on Xvfb offers neither extension, so the
   // request must report that instead of calling what is not there.
-  const char* offered = glXQueryExtensionsString(display_, DefaultScreen(display_));
+  const char* offered =
+      glXQueryExtensionsString(display_, DefaultScreen(display_));
   const bool either = extensionListed(offered, "GLX_EXT_swap_control") ||
                       extensionListed(offered, "GLX_MESA_swap_control");
   EXPECT_EQ(requestSwapInterval(display_, hack_->surface.window, 1), either);
@@ -153,8 +156,10 @@ int fakeSwapIntervalMesa(unsigned interval) {
 }
 void* fakeLookup(const char* name) {
   const std::string n = name;
-  if (n == "glXSwapIntervalEXT") return reinterpret_cast<void*>(fakeSwapIntervalExt);
-  if (n == "glXSwapIntervalMESA") return reinterpret_cast<void*>(fakeSwapIntervalMesa);
+  if (n == "glXSwapIntervalEXT")
+    return reinterpret_cast<void*>(fakeSwapIntervalExt);
+  if (n == "glXSwapIntervalMESA")
+    return reinterpret_cast<void*>(fakeSwapIntervalMesa);
   return nullptr;
 }
 

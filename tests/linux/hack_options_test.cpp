@@ -1,9 +1,9 @@
-#include <string>
-#include <vector>
+#include "renderer/hack_options.h"
 
 #include <gtest/gtest.h>
 
-#include "renderer/hack_options.h"
+#include <string>
+#include <vector>
 
 namespace vantrel {
 namespace {
@@ -29,9 +29,8 @@ TEST(HackOptions, OneOrTwoDashesAndEveryOption) {
     const std::string speed = std::string(dashes) + "speed";
     const std::string stars = std::string(dashes) + "stars";
     const std::string fps = std::string(dashes) + "fps";
-    const HackParse result =
-        parse({root.c_str(), speed.c_str(), "200", stars.c_str(), "0",
-               fps.c_str()});
+    const HackParse result = parse(
+        {root.c_str(), speed.c_str(), "200", stars.c_str(), "0", fps.c_str()});
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.options.target, HackTarget::Root);
     EXPECT_EQ(result.options.speed, 200);
@@ -57,14 +56,21 @@ TEST(HackOptions, WindowIdDecimalOrHexAndTheLastTargetWins) {
 
 TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
   const std::vector<std::vector<const char*>> bad = {
-      {"--speed", "0"},          {"--speed", "201"},
-      {"--speed", "10.5"},       {"--speed", "-3"},
-      {"--speed", ""},           {"--stars", "1001"},
+      {"--speed", "0"},
+      {"--speed", "201"},
+      {"--speed", "10.5"},
+      {"--speed", "-3"},
+      {"--speed", ""},
+      {"--stars", "1001"},
       {"--stars", "99999999999999999999999"},
-      {"--window-id", "0"},      {"--window-id", "0x"},
-      {"--window-id", "0x20000000"}, {"--window-id", "12a"},
-      {"--window-id", " 5"},     {"--speed"},
-      {"--colour"},              {"stray"},
+      {"--window-id", "0"},
+      {"--window-id", "0x"},
+      {"--window-id", "0x20000000"},
+      {"--window-id", "12a"},
+      {"--window-id", " 5"},
+      {"--speed"},
+      {"--colour"},
+      {"stray"},
       {"-"},
   };
   for (const auto& args : bad) {
@@ -72,7 +78,8 @@ TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
     EXPECT_FALSE(result.ok) << args[0];
     EXPECT_FALSE(result.error.empty()) << args[0];
     EXPECT_EQ(result.error.find('\n'), std::string::npos) << result.error;
-    EXPECT_NE(result.error.find(args.back()[0] == '-' ? args.back() + 1 : args.back()),
+    EXPECT_NE(result.error.find(args.back()[0] == '-' ? args.back() + 1
+                                                      : args.back()),
               std::string::npos)
         << result.error;
   }

@@ -1,12 +1,11 @@
 // The built hack as a program on an Xvfb of the test's own, with real GLX
 // (Mesa): what it draws, the windows it draws into, and how it ends.
+#include <gtest/gtest.h>
 #include <signal.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "tests/linux/x_test_support.h"
 
@@ -19,7 +18,8 @@ const std::string kHack = VANTREL_HACK_PATH;
 
 std::string hex(Window window) {
   char text[24];
-  std::snprintf(text, sizeof(text), "0x%lx", static_cast<unsigned long>(window));
+  std::snprintf(text, sizeof(text), "0x%lx",
+                static_cast<unsigned long>(window));
   return text;
 }
 
@@ -113,14 +113,16 @@ TEST_F(HackProgram, EscapeAndTheWindowManagersCloseEndItsOwnWindow) {
     if (escape) {
       event.xkey.type = KeyPress;
       event.xkey.window = window;
-      event.xkey.keycode = XKeysymToKeycode(display_, XStringToKeysym("Escape"));
+      event.xkey.keycode =
+          XKeysymToKeycode(display_, XStringToKeysym("Escape"));
       XSendEvent(display_, window, True, KeyPressMask, &event);
     } else {
       event.xclient.type = ClientMessage;
       event.xclient.window = window;
       event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
       event.xclient.format = 32;
-      event.xclient.data.l[0] = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+      event.xclient.data.l[0] =
+          XInternAtom(display_, "WM_DELETE_WINDOW", False);
       XSendEvent(display_, window, False, NoEventMask, &event);
     }
     XSync(display_, False);
@@ -191,8 +193,8 @@ TEST_F(HackProgram, OnePixelAndUltraHdWindowsWork) {
 
 TEST_F(HackProgram, BadArgumentsAndNoWindowGetOneLineAndCodeOne) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--speed", "0"},       {"--stars", "1001"},   {"--window-id", "zero"},
-      {"--bogus"},            {"--window-id"},       {"--window-id", "0x1fffff0"},
+      {"--speed", "0"}, {"--stars", "1001"}, {"--window-id", "zero"},
+      {"--bogus"},      {"--window-id"},     {"--window-id", "0x1fffff0"},
   };
   for (const auto& args : bad) {
     run(args);

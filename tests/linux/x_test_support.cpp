@@ -1,12 +1,11 @@
 #include "tests/linux/x_test_support.h"
 
+#include <X11/Xutil.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-
-#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,8 +52,8 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
   return result;
 }
 
-std::vector<std::string> environmentWith(const std::string& display,
-                                         const std::vector<std::string>& extra) {
+std::vector<std::string> environmentWith(
+    const std::string& display, const std::vector<std::string>& extra) {
   std::vector<std::string> result;
   for (char** e = environ; *e != nullptr; ++e) {
     if (std::strncmp(*e, "DISPLAY=", 8) != 0) result.push_back(*e);
@@ -219,7 +218,8 @@ int litPixels(const Picture& picture) {
 
 int colouredPixels(const Picture& picture) {
   int coloured = 0;
-  for (std::uint32_t p : picture.pixels) coloured += channelSpread(p) > 48 ? 1 : 0;
+  for (std::uint32_t p : picture.pixels)
+    coloured += channelSpread(p) > 48 ? 1 : 0;
   return coloured;
 }
 
@@ -242,8 +242,7 @@ Window createPlainWindow(Display* display, int width, int height) {
   return window;
 }
 
-Window waitForWindowNamed(Display* display, const char* title,
-                          double seconds) {
+Window waitForWindowNamed(Display* display, const char* title, double seconds) {
   const double end = now() + seconds;
   do {
     const Window found = findChildNamed(display, title);

@@ -1,13 +1,12 @@
 #pragma once
 // Test helpers for the Linux hack: an Xvfb of the test's own, the hack as a
 // child process, and pictures read back from X windows.
+#include <X11/Xlib.h>
 #include <sys/types.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <X11/Xlib.h>
 
 namespace vantrel {
 namespace xtest {

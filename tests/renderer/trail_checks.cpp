@@ -1,9 +1,9 @@
 #include "tests/renderer/trail_checks.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "renderer/gl_api.h"
 #include "renderer/gl_scene.h"

@@ -16,8 +16,8 @@ struct Rgb {
 struct TrailSurface {
   TrailKeeper* trails;
   const RendererState* state;
-  int width;   // pixels
-  int height;  // pixels
+  int width;       // pixels
+  int height;      // pixels
   void (*swap)();  // the platform's buffer swap
   // What the window shows after the swap; y counts from the bottom, as GL's.
   Rgb (*windowPixel)(int x, int y);
