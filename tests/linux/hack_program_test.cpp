@@ -39,6 +39,7 @@ class HackProgram : public ::testing::Test {
 
   void run(const std::vector<std::string>& args,
            const std::vector<std::string>& environment = {}) {
+    killChild(hack_);  // the last run's process and file
     hack_ = spawn(kHack, args, server_.name(), environment);
     ASSERT_GT(hack_.pid, 0);
   }

@@ -10,8 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 extern char** environ;
 
@@ -140,18 +138,17 @@ Child spawn(const std::string& program, const std::vector<std::string>& args,
             const std::vector<std::string>& environment) {
   Child child;
   char path[] = "/tmp/vantrel-hack-stderr-XXXXXX";
-  const int errFd = mkstemp(path);
-  child.stderrPath = path;
+  child.stderrFd = mkostemp(path, O_CLOEXEC);
+  unlink(path);
   std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<std::string> envp = environmentWith(display, environment);
   child.pid = fork();
   if (child.pid == 0) {
-    dup2(errFd, 2);
+    dup2(child.stderrFd, 2);
     execve(program.c_str(), pointers(argv).data(), pointers(envp).data());
     _exit(127);
   }
-  close(errFd);
   return child;
 }
 
@@ -171,18 +168,27 @@ int waitForExit(Child& child, double seconds) {
 }
 
 void killChild(Child& child) {
-  if (child.pid <= 0) return;
-  kill(child.pid, SIGKILL);
-  int status = 0;
-  waitpid(child.pid, &status, 0);
-  child.pid = -1;
+  if (child.pid > 0) {
+    kill(child.pid, SIGKILL);
+    int status = 0;
+    waitpid(child.pid, &status, 0);
+    child.pid = -1;
+  }
+  if (child.stderrFd >= 0) close(child.stderrFd);
+  child.stderrFd = -1;
 }
 
 std::string stderrText(const Child& child) {
-  std::ifstream file(child.stderrPath);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
+  std::string text;
+  char buffer[4096];
+  off_t offset = 0;
+  for (;;) {
+    const ssize_t n = pread(child.stderrFd, buffer, sizeof(buffer), offset);
+    if (n <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+    offset += n;
+  }
+  return text;
 }
 
 Picture capture(Display* display, Window window, int x, int y, int width,

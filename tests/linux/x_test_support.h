@@ -30,10 +30,11 @@ class XvfbServer {
   std::string name_;
 };
 
-// A child process with its standard error kept in a file.
+// A child process with its standard error kept in an unlinked temporary
+// file, closed by killChild.
 struct Child {
   pid_t pid = -1;
-  std::string stderrPath;
+  int stderrFd = -1;
 };
 
 // Runs `program` with `args` and DISPLAY=`display` plus `environment`
@@ -44,7 +45,7 @@ Child spawn(const std::string& program, const std::vector<std::string>& args,
 // Waits up to `seconds` for the child to end; its exit code, or -1 when it
 // is still running, or 128 + the signal that killed it.
 int waitForExit(Child& child, double seconds);
-// Kills a child that is still running and reaps it.
+// Kills a child that is still running, reaps it and closes its file.
 void killChild(Child& child);
 std::string stderrText(const Child& child);
 
