@@ -4,8 +4,25 @@
 
 namespace vantrel {
 
+namespace {
+
+// A whole number from 0 to kStarPoolSize, or -1 for anything else.
+int starCountFrom(const char* text) {
+  if (text == nullptr || text[0] == '\0') return -1;
+  int value = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9') return -1;
+    value = value * 10 + (*p - '0');
+    if (value > kStarPoolSize) return -1;
+  }
+  return value;
+}
+
+}  // namespace
+
 MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
-                                        const char* keptPicture) {
+                                        const char* keptPicture,
+                                        const char* holdStars) {
   const std::string bare = bareFrame != nullptr ? bareFrame : "";
   const std::string kept = keptPicture != nullptr ? keptPicture : "";
   MeasuringSwitches switches;
@@ -17,7 +34,17 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
     switches.trailOptions.finest = TrailPrecision::EightBit;
   }
   switches.trailOptions.preferFramebuffer = kept != "copy";
+  switches.heldStars = starCountFrom(holdStars);
   return switches;
+}
+
+void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
+                   int& growthCounter) {
+  if (switches.heldStars >= 0) {
+    state.starCount = switches.heldStars;
+  } else {
+    stepStarGrowth(state, growthCounter);
+  }
 }
 
 std::string frameStatsText(long long frames, double seconds,

@@ -7,11 +7,14 @@
 //   VANTREL_KEPT_PICTURE=float|8bit|copy  a coarser framebuffer, or the
 //                             back-buffer copy, instead of the finest picture
 //                             the driver has;
+//   VANTREL_HOLD_STARS=n      starCount held at n (0 to 1000) instead of
+//                             growing, so a run measures a known load;
 //   VANTREL_FRAME_STATS=<file> receives frameStatsText at exit.
 #include <string>
 
 #include "renderer/gl_frame.h"
 #include "renderer/gl_trails.h"
+#include "renderer/renderer_state.h"
 
 namespace vantrel {
 
@@ -19,11 +22,17 @@ struct MeasuringSwitches {
   FrameContent content = FrameContent::Scene;
   bool keepPicture = true;
   TrailOptions trailOptions;
+  int heldStars = -1;  // -1: starCount grows as usual
 };
 
-// From the two variables' values (nullptr when unset).
+// From the variables' values (nullptr when unset).
 MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
-                                        const char* keptPicture);
+                                        const char* keptPicture,
+                                        const char* holdStars = nullptr);
+
+// One active loop pass of the star count: held, or grown as usual.
+void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
+                   int& growthCounter);
 
 // Frames drawn, wall seconds and the process's CPU seconds, one a line.
 std::string frameStatsText(long long frames, double seconds,

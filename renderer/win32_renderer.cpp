@@ -41,10 +41,11 @@ const char* environmentValue(const char* name, char* value, DWORD size) {
 }
 
 void readMeasuringSwitches() {
-  char bare[16], kept[16];
+  char bare[16], kept[16], held[16];
   measuring = measuringSwitchesFrom(
       environmentValue("VANTREL_BARE_FRAME", bare, sizeof(bare)),
-      environmentValue("VANTREL_KEPT_PICTURE", kept, sizeof(kept)));
+      environmentValue("VANTREL_KEPT_PICTURE", kept, sizeof(kept)),
+      environmentValue("VANTREL_HOLD_STARS", held, sizeof(held)));
   if (environmentValue("VANTREL_FRAME_STATS", statsPath, sizeof(statsPath)) ==
       nullptr) {
     statsPath[0] = '\0';
@@ -99,7 +100,7 @@ int runMessageLoop() {
     }
     if (quit) break;
     if (appActive() != 0) {
-      stepStarGrowth(scene.state, growthCounter);
+      stepStarCount(measuring, scene.state, growthCounter);
       runFrame();
     } else {
       WaitMessage();

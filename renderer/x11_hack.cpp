@@ -123,7 +123,8 @@ void startHackScene(Hack& hack, const HackOptions& options) {
   hack.scene.random.seed(static_cast<std::uint32_t>(monotonicNanoseconds()));
   hack.printFps = options.fps;
   hack.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
-                                        std::getenv("VANTREL_KEPT_PICTURE"));
+                                        std::getenv("VANTREL_KEPT_PICTURE"),
+                                        std::getenv("VANTREL_HOLD_STARS"));
 }
 
 std::string openHackWindow(Display* display, const HackOptions& options,
@@ -180,7 +181,7 @@ bool handleHackEvents(Hack& hack) {
 }
 
 void runHackFrame(Hack& hack) {
-  stepStarGrowth(hack.scene.state, hack.growthCounter);
+  stepStarCount(hack.switches, hack.scene.state, hack.growthCounter);
   hack.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
   drawFrame(hack.scene, hack.trails, hack.clock.elapsedSeconds(),
             hack.clock.frameDelta(), hack.switches.content);
