@@ -55,4 +55,13 @@ std::string frameStatsText(long long frames, double seconds,
   return text;
 }
 
+void writeFrameStats(const char* path, long long frames, double seconds,
+                     double cpuSeconds) {
+  if (path == nullptr || path[0] == '\0') return;
+  FILE* file = std::fopen(path, "w");
+  if (file == nullptr) return;
+  std::fputs(frameStatsText(frames, seconds, cpuSeconds).c_str(), file);
+  std::fclose(file);
+}
+
 }  // namespace vantrel

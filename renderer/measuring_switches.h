@@ -38,4 +38,8 @@ void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
 std::string frameStatsText(long long frames, double seconds,
                            double cpuSeconds);
 
+// Writes frameStatsText to the file at `path`; nothing without a path.
+void writeFrameStats(const char* path, long long frames, double seconds,
+                     double cpuSeconds);
+
 }  // namespace vantrel

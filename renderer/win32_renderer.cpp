@@ -65,18 +65,6 @@ double processCpuSeconds() {
   return toSeconds(kernel) + toSeconds(user);
 }
 
-void writeFrameStats() {
-  if (statsPath[0] == '\0') return;
-  FILE* file = std::fopen(statsPath, "w");
-  if (file == nullptr) return;
-  std::fputs(frameStatsText(frameCount,
-                            static_cast<double>(sceneClock.elapsedSeconds()),
-                            processCpuSeconds())
-                 .c_str(),
-             file);
-  std::fclose(file);
-}
-
 void clearAndSwapTwice() {
   glClear(GL_COLOR_BUFFER_BIT);
   SwapBuffers(deviceContext);
@@ -207,7 +195,9 @@ int runRenderer(HINSTANCE instance) {
   closeCovers();
   shutdownRenderer();
   ShowCursor(TRUE);
-  writeFrameStats();
+  writeFrameStats(statsPath, frameCount,
+                  static_cast<double>(sceneClock.elapsedSeconds()),
+                  processCpuSeconds());
   return exitCode;
 }
 

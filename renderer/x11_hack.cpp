@@ -191,15 +191,9 @@ void runHackFrame(Hack& hack) {
 }
 
 void writeHackFrameStats(const Hack& hack) {
-  const char* path = std::getenv("VANTREL_FRAME_STATS");
-  if (path == nullptr || path[0] == '\0') return;
-  FILE* file = std::fopen(path, "w");
-  if (file == nullptr) return;
-  const std::string text =
-      frameStatsText(hack.frames, hack.clock.elapsedSeconds(),
-                     clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
-  std::fputs(text.c_str(), file);
-  std::fclose(file);
+  writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames,
+                  hack.clock.elapsedSeconds(),
+                  clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
 }
 
 void shutDownHack(Hack& hack) {

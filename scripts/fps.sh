@@ -40,6 +40,7 @@ cmake --build "$BUILD_ROOT/linux" -j "$(nproc)" --target vantrel >/dev/null
 HACK="$BUILD_ROOT/linux/bin/vantrel"
 
 source "$ROOT/scripts/wine-env.sh"
+source "$ROOT/tests/packaging/x_windows.sh"  # wait_for_window, end_by_escape
 OUT="$(mktemp -d)"
 INI_DIR="$WINEPREFIX/drive_c/orlek_temp"
 INI="$INI_DIR/Vantrel.ini"
@@ -61,17 +62,6 @@ vantrel_wine_session
 
 mkdir -p "$INI_DIR"
 [ -f "$INI" ] && cp "$INI" "$OUT/Vantrel.ini.saved"
-
-# Waits for the renderer's window and prints its id.
-renderer_window() {
-  local i win=""
-  for i in $(seq 1 100); do
-    win=$(xdotool search --name '^Vantrel_VC$' 2>/dev/null | head -1 || true)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  echo "$win"
-}
 
 # Appends "size kind fps cpu-ms" from a stats file to $OUT/runs.
 record() {
@@ -115,20 +105,15 @@ measure() {
   env "${env[@]}" VANTREL_HOLD_STARS=1000 \
     VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
     wine "$exe" >/dev/null 2>&1 &
-  local pid=$! win i
-  win=$(renderer_window)
+  local pid=$! win
+  win=$(wait_for_window '^Vantrel_VC$')
   if [ -z "$win" ]; then
     kill "$pid" 2>/dev/null || true
     echo "$size $kind: no renderer window" >&2
     return 1
   fi
   sleep "$SECONDS_TO_RUN"
-  xdotool key --window "$win" Escape 2>/dev/null || true
-  for i in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
+  if ! end_by_escape "$win" "$pid"; then
     kill "$pid" 2>/dev/null || true
     echo "$size $kind: the renderer did not end after Escape" >&2
     return 1
