@@ -4,11 +4,17 @@ namespace vantrel {
 
 int fadedEightBit(int value) { return (value * 11 * 2 + 12) / 24; }
 
-void eightBitFloorTable(float table[kFloorTableSize]) {
-  for (int v = 0; v < kFloorTableSize; ++v) {
-    const bool frozen = v > 0 && fadedEightBit(v) == v;
-    table[v] = static_cast<float>(frozen ? v - 1 : v) / 255.0f;
+int highestFrozenEightBit() {
+  int highest = 0;
+  for (int v = 1; v < kFloorTableSize; ++v) {
+    if (fadedEightBit(v) == v) highest = v;
   }
+  return highest;
+}
+
+int flooredEightBit(int value) {
+  const bool frozen = value > 0 && fadedEightBit(value) == value;
+  return frozen ? value - 1 : value;
 }
 
 }  // namespace vantrel

@@ -6,12 +6,20 @@ namespace vantrel {
 
 constexpr int kFloorTableSize = 256;
 
+// Frames between two floor passes: six steps, one every eighth frame, still
+// take a fully lit channel to black within 100 frames of fading.
+constexpr int kFloorInterval = 8;
+
 // The value an 8-bit channel holds after one fade by 11/12, rounded to
 // nearest with halves up as the blending hardware does.
 int fadedEightBit(int value);
 
-// A colour table (entry v for the channel value v / 255) that takes one
-// step off each value the fade would leave unchanged and keeps every other.
-void eightBitFloorTable(float table[kFloorTableSize]);
+// The highest value the fade leaves unchanged (6); every value from 1 to it
+// is frozen.
+int highestFrozenEightBit();
+
+// One step off a value the fade would leave unchanged; any other value as
+// it is.
+int flooredEightBit(int value);
 
 }  // namespace vantrel

@@ -40,14 +40,43 @@ void loadFramebuffers(GlExtensions& gl, GlProcLookup lookup) {
   lookUp(gl.deleteFramebuffers, lookup, "glDeleteFramebuffers", suffix);
   lookUp(gl.bindFramebuffer, lookup, "glBindFramebuffer", suffix);
   lookUp(gl.framebufferTexture2D, lookup, "glFramebufferTexture2D", suffix);
-  lookUp(gl.checkFramebufferStatus, lookup, "glCheckFramebufferStatus",
-         suffix);
+  lookUp(gl.checkFramebufferStatus, lookup, "glCheckFramebufferStatus", suffix);
   gl.framebuffers = gl.genFramebuffers && gl.deleteFramebuffers &&
                     gl.bindFramebuffer && gl.framebufferTexture2D &&
                     gl.checkFramebufferStatus;
 }
 
+void loadShaders(GlExtensions& gl, GlProcLookup lookup) {
+  if (majorVersion() < 2) return;
+  lookUp(gl.createShader, lookup, "glCreateShader", "");
+  lookUp(gl.shaderSource, lookup, "glShaderSource", "");
+  lookUp(gl.compileShader, lookup, "glCompileShader", "");
+  lookUp(gl.getShaderiv, lookup, "glGetShaderiv", "");
+  lookUp(gl.deleteShader, lookup, "glDeleteShader", "");
+  lookUp(gl.createProgram, lookup, "glCreateProgram", "");
+  lookUp(gl.attachShader, lookup, "glAttachShader", "");
+  lookUp(gl.linkProgram, lookup, "glLinkProgram", "");
+  lookUp(gl.getProgramiv, lookup, "glGetProgramiv", "");
+  lookUp(gl.useProgram, lookup, "glUseProgram", "");
+  lookUp(gl.deleteProgram, lookup, "glDeleteProgram", "");
+  lookUp(gl.getUniformLocation, lookup, "glGetUniformLocation", "");
+  lookUp(gl.uniform1i, lookup, "glUniform1i", "");
+  lookUp(gl.uniform1f, lookup, "glUniform1f", "");
+  gl.shaders = gl.createShader && gl.shaderSource && gl.compileShader &&
+               gl.getShaderiv && gl.deleteShader && gl.createProgram &&
+               gl.attachShader && gl.linkProgram && gl.getProgramiv &&
+               gl.useProgram && gl.deleteProgram && gl.getUniformLocation &&
+               gl.uniform1i && gl.uniform1f;
+}
+
 }  // namespace
+
+int textureSide(const GlExtensions& gl, int side) {
+  if (gl.nonPowerOfTwo) return side;
+  int result = 1;
+  while (result < side && result < (1 << 30)) result <<= 1;
+  return result;
+}
 
 bool extensionListed(const char* list, const char* name) {
   if (list == nullptr || name == nullptr || name[0] == '\0') return false;
@@ -70,6 +99,7 @@ GlExtensions loadGlExtensions(GlProcLookup lookup) {
   gl.bgra = major >= 2 || hasExtension("GL_EXT_bgra");
   if (lookup == nullptr) return gl;
   loadFramebuffers(gl, lookup);
+  loadShaders(gl, lookup);
   if (major >= 2 || hasExtension("GL_EXT_blend_subtract") ||
       hasExtension("GL_ARB_imaging")) {
     lookUp(gl.blendEquation, lookup, "glBlendEquation", "");

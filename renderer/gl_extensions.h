@@ -14,6 +14,11 @@ constexpr GLenum kGlHalfFloat = 0x140B;
 constexpr GLenum kGlFuncAdd = 0x8006;
 constexpr GLenum kGlFuncReverseSubtract = 0x800B;
 constexpr GLenum kGlBgra = 0x80E1;
+constexpr GLenum kGlFragmentShader = 0x8B30;
+constexpr GLenum kGlCompileStatus = 0x8B81;
+constexpr GLenum kGlLinkStatus = 0x8B82;
+
+using GlChar = char;
 
 struct GlExtensions {
   // Framebuffer objects (GL_ARB_framebuffer_object, or GL_EXT_ names).
@@ -26,11 +31,33 @@ struct GlExtensions {
   // glBlendEquation (GL 1.4, or GL_EXT_blend_subtract).
   void(APIENTRY* blendEquation)(GLenum) = nullptr;
 
+  // GLSL programs (GL 2.0).
+  GLuint(APIENTRY* createShader)(GLenum) = nullptr;
+  void(APIENTRY* shaderSource)(GLuint, GLsizei, const GlChar* const*,
+                               const GLint*) = nullptr;
+  void(APIENTRY* compileShader)(GLuint) = nullptr;
+  void(APIENTRY* getShaderiv)(GLuint, GLenum, GLint*) = nullptr;
+  void(APIENTRY* deleteShader)(GLuint) = nullptr;
+  GLuint(APIENTRY* createProgram)() = nullptr;
+  void(APIENTRY* attachShader)(GLuint, GLuint) = nullptr;
+  void(APIENTRY* linkProgram)(GLuint) = nullptr;
+  void(APIENTRY* getProgramiv)(GLuint, GLenum, GLint*) = nullptr;
+  void(APIENTRY* useProgram)(GLuint) = nullptr;
+  void(APIENTRY* deleteProgram)(GLuint) = nullptr;
+  GLint(APIENTRY* getUniformLocation)(GLuint, const GlChar*) = nullptr;
+  void(APIENTRY* uniform1i)(GLint, GLint) = nullptr;
+  void(APIENTRY* uniform1f)(GLint, GLfloat) = nullptr;
+
   bool framebuffers = false;   // all five framebuffer entry points found
+  bool shaders = false;        // all the GLSL entry points found
   bool floatTextures = false;  // 16-bit float colour textures
   bool nonPowerOfTwo = false;  // textures of any size
   bool bgra = false;           // GL_BGRA pixel data (GL 1.2, GL_EXT_bgra)
 };
+
+// The side of a texture that holds `side` pixels: itself where the driver
+// takes any size, else the next power of two.
+int textureSide(const GlExtensions& gl, int side);
 
 // True when the space-separated extension list holds exactly `name`.
 bool extensionListed(const char* list, const char* name);

@@ -1,7 +1,5 @@
 #include "renderer/gl_trails.h"
 
-#include "renderer/fade_floor.h"
-
 namespace vantrel {
 
 namespace {
@@ -26,30 +24,38 @@ GLint internalFormat(TrailPrecision precision) {
   return GL_RGBA;
 }
 
-// Frames between two floor passes of the 8-bit picture: the pass is a
-// dear copy, and every fourth frame still takes a trail's last six steps to
-// black within 24 frames.
-constexpr int kFloorInterval = 4;
+// Near-black marks, so the probe never shows: each is cleared into the back
+// buffer, swapped and must read back unchanged.
+constexpr GLubyte kProbeMarks[][3] = {{1, 2, 3}, {3, 1, 2}, {2, 3, 1}};
 
-int roundUpToPowerOfTwo(int value) {
-  int result = 1;
-  while (result < value && result < (1 << 30)) result <<= 1;
-  return result;
+bool pixelIs(int x, int y, const GLubyte (&mark)[3]) {
+  GLubyte rgb[3] = {0, 0, 0};
+  glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  return rgb[0] == mark[0] && rgb[1] == mark[1] && rgb[2] == mark[2];
 }
 
 }  // namespace
 
 TrailMode TrailKeeper::start(int width, int height, GlProcLookup lookup,
-                             TrailOptions options) {
+                             TrailOptions options, BufferSwap swap) {
   release();
   started_ = true;
   options_ = options;
   lookup_ = lookup;
+  swap_ = swap;
   mode_ = TrailMode::None;
   precision_ = TrailPrecision::EightBit;
   // A minimised window reports no area; the next size brings the picture back.
   if (width <= 0 || height <= 0) return mode_;
+  width_ = width;
+  height_ = height;
   gl_ = loadGlExtensions(lookup);
+  if (options.floorEightBit) floor_.start(gl_, width, height);
+  if (options.useKeptBackBuffer && swap.function != nullptr &&
+      swapKeepsBackBuffer()) {
+    mode_ = TrailMode::BackBuffer;
+    return mode_;
+  }
   if (options.preferFramebuffer && gl_.framebuffers) {
     mode_ = TrailMode::Framebuffer;
     for (TrailPrecision precision : kFinestFirst) {
@@ -57,22 +63,60 @@ TrailMode TrailKeeper::start(int width, int height, GlProcLookup lookup,
       if (precision == TrailPrecision::Float16 && !gl_.floatTextures) continue;
       precision_ = precision;
       if (allocate(width, height)) return mode_;
-      release();
+      deletePicture();
     }
     precision_ = TrailPrecision::EightBit;
   }
   mode_ = TrailMode::CopyTexture;
   if (allocate(width, height)) return mode_;
   release();
-  mode_ = TrailMode::None;
   return mode_;
+}
+
+bool TrailKeeper::swapKeepsBackBuffer() {
+  // Setup: undithered clears of the whole back buffer, read back from it.
+  glDisable(GL_DITHER);
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  const int xs[] = {0, width_ / 2, width_ - 1};
+  const int ys[] = {0, height_ / 2, height_ - 1};
+  bool kept = true;
+  for (const auto& mark : kProbeMarks) {
+    glClearColor(mark[0] / 255.0f, mark[1] / 255.0f, mark[2] / 255.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glFinish();
+    swap_.function(swap_.context);
+    for (int x : xs) {
+      for (int y : ys) kept = kept && pixelIs(x, y, mark);
+    }
+    if (!kept) break;
+  }
+  // Restore: the clear colour that is never set, dithering, and both
+  // buffers black again.
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glEnable(GL_DITHER);
+  for (int i = 0; i < 2; ++i) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    swap_.function(swap_.context);
+  }
+  return kept;
+}
+
+bool TrailKeeper::backBufferLost() {
+  if (watchedRow_.empty()) return false;
+  rowNow_.resize(watchedRow_.size());
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, height_ / 2, width_, 1, GL_RGB, GL_UNSIGNED_BYTE,
+               rowNow_.data());
+  return rowNow_ != watchedRow_;
 }
 
 bool TrailKeeper::allocate(int width, int height) {
   width_ = width;
   height_ = height;
-  textureWidth_ = gl_.nonPowerOfTwo ? width : roundUpToPowerOfTwo(width);
-  textureHeight_ = gl_.nonPowerOfTwo ? height : roundUpToPowerOfTwo(height);
+  textureWidth_ = textureSide(gl_, width);
+  textureHeight_ = textureSide(gl_, height);
   const bool eightBit = precision_ == TrailPrecision::EightBit;
   const GLint format = internalFormat(precision_);
   const GLenum order = eightBit && gl_.bgra ? kGlBgra : GL_RGBA;
@@ -120,40 +164,26 @@ void TrailKeeper::clearKept() {
 }
 
 void TrailKeeper::resize(int width, int height) {
-  if (started_) start(width, height, lookup_, options_);
+  if (started_) start(width, height, lookup_, options_, swap_);
 }
 
 void TrailKeeper::beginFrame() {
+  if (mode_ == TrailMode::BackBuffer && backBufferLost()) {
+    // The picture of this one frame is gone; the trails start again black.
+    TrailOptions fallBack = options_;
+    fallBack.useKeptBackBuffer = false;
+    start(width_, height_, lookup_, fallBack, swap_);
+  }
   if (mode_ == TrailMode::Framebuffer) {
     gl_.bindFramebuffer(kGlFramebuffer, framebuffer_);
   } else if (mode_ == TrailMode::CopyTexture) {
     drawKeptToBackBuffer();
-  } else {
+  } else if (mode_ != TrailMode::BackBuffer) {
     return;
   }
-  if (precision_ != TrailPrecision::EightBit) return;
-  if (++framesSinceFloor_ < kFloorInterval) return;
-  framesSinceFloor_ = 0;
-  takeEightBitFloor();
-}
-
-void TrailKeeper::takeEightBitFloor() {
-  // Setup: the picture copied onto itself, unblended, through a per-channel
-  // table that takes one step off each value the fade leaves as it is.
-  GLfloat table[kFloorTableSize];
-  eightBitFloorTable(table);
-  const GLfloat identity[2] = {0.0f, 1.0f};
-  glDisable(GL_BLEND);
-  glPixelMapfv(GL_PIXEL_MAP_R_TO_R, kFloorTableSize, table);
-  glPixelMapfv(GL_PIXEL_MAP_G_TO_G, kFloorTableSize, table);
-  glPixelMapfv(GL_PIXEL_MAP_B_TO_B, kFloorTableSize, table);
-  glPixelMapfv(GL_PIXEL_MAP_A_TO_A, 2, identity);
-  glPixelTransferi(GL_MAP_COLOR, GL_TRUE);
-  glRasterPos2i(0, 0);
-  glCopyPixels(0, 0, width_, height_, GL_COLOR);
-  // Restore: no colour mapping, blending on.
-  glPixelTransferi(GL_MAP_COLOR, GL_FALSE);
-  glEnable(GL_BLEND);
+  if (precision_ == TrailPrecision::EightBit && options_.floorEightBit) {
+    floor_.countFrame();
+  }
 }
 
 void TrailKeeper::drawKeptToBackBuffer() {
@@ -197,6 +227,13 @@ void TrailKeeper::present() {
   }
   glFinish();
   glFlush();
+  if (mode_ == TrailMode::BackBuffer) {
+    watchedRow_.resize(static_cast<std::size_t>(width_) * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, height_ / 2, width_, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                 watchedRow_.data());
+  }
 }
 
 bool TrailKeeper::readPixels(int x, int y, int width, int height,
@@ -220,6 +257,13 @@ bool TrailKeeper::readPixels(int x, int y, int width, int height,
 }
 
 void TrailKeeper::release() {
+  mode_ = TrailMode::None;
+  floor_.release();
+  watchedRow_.clear();
+  deletePicture();
+}
+
+void TrailKeeper::deletePicture() {
   if (framebuffer_ != 0 && gl_.deleteFramebuffers != nullptr) {
     gl_.bindFramebuffer(kGlFramebuffer, 0);
     gl_.deleteFramebuffers(1, &framebuffer_);

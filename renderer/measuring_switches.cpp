@@ -28,12 +28,16 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
   MeasuringSwitches switches;
   if (bare == "1" || bare == "plain") switches.content = FrameContent::BareFade;
   switches.keepPicture = bare != "plain";
+  TrailOptions& trail = switches.trailOptions;
   if (kept == "float") {
-    switches.trailOptions.finest = TrailPrecision::Float16;
+    trail.finest = TrailPrecision::Float16;
   } else if (kept == "8bit" || kept == "copy") {
-    switches.trailOptions.finest = TrailPrecision::EightBit;
+    trail.finest = TrailPrecision::EightBit;
   }
-  switches.trailOptions.preferFramebuffer = kept != "copy";
+  trail.preferFramebuffer = kept != "copy";
+  trail.useKeptBackBuffer =
+      kept != "16bit" && kept != "float" && kept != "8bit" && kept != "copy";
+  trail.floorEightBit = kept != "unfloored";
   switches.heldStars = starCountFrom(holdStars);
   return switches;
 }

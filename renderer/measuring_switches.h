@@ -4,9 +4,10 @@
 //   VANTREL_BARE_FRAME=1      only the fade, kept and presented as usual;
 //   VANTREL_BARE_FRAME=plain  only the fade, straight into the window's back
 //                             buffer and swapped, with no kept picture;
-//   VANTREL_KEPT_PICTURE=float|8bit|copy  a coarser framebuffer, or the
-//                             back-buffer copy, instead of the finest picture
-//                             the driver has;
+//   VANTREL_KEPT_PICTURE=16bit|float|8bit|copy  a framebuffer of that
+//                             precision, or the back-buffer copy, even where
+//                             the swap keeps the back buffer;
+//   VANTREL_KEPT_PICTURE=unfloored  no pass that takes 8-bit light to black;
 //   VANTREL_HOLD_STARS=n      starCount held at n (0 to 1000) instead of
 //                             growing, so a run measures a known load;
 //   VANTREL_FRAME_STATS=<file> receives frameStatsText at exit.
@@ -35,8 +36,7 @@ void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
                    int& growthCounter);
 
 // Frames drawn, wall seconds and the process's CPU seconds, one a line.
-std::string frameStatsText(long long frames, double seconds,
-                           double cpuSeconds);
+std::string frameStatsText(long long frames, double seconds, double cpuSeconds);
 
 // Writes frameStatsText to the file at `path`; nothing without a path.
 void writeFrameStats(const char* path, long long frames, double seconds,

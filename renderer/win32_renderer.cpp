@@ -65,6 +65,9 @@ double processCpuSeconds() {
   return toSeconds(kernel) + toSeconds(user);
 }
 
+// The keeper's probe of the back buffer swaps through this.
+void swapMainWindow(void*) { SwapBuffers(deviceContext); }
+
 void clearAndSwapTwice() {
   glClear(GL_COLOR_BUFFER_BIT);
   SwapBuffers(deviceContext);
@@ -123,7 +126,8 @@ int initOpenGL() {
   glDrawBuffer(GL_BACK);
   if (measuring.keepPicture) {
     trails.start(scene.state.screenWidth, scene.state.screenHeight,
-                 wglProcLookup, measuring.trailOptions);
+                 wglProcLookup, measuring.trailOptions,
+                 BufferSwap{swapMainWindow, nullptr});
   }
   return 1;
 }

@@ -85,6 +85,12 @@ void clearAndSwapTwice(Hack& hack) {
   }
 }
 
+// The keeper's probe of the back buffer swaps through this.
+void swapHackBuffers(void* context) {
+  const Hack& hack = *static_cast<const Hack*>(context);
+  glXSwapBuffers(hack.surface.display, hack.surface.window);
+}
+
 void applySurfaceSize(Hack& hack) {
   // NOTE: the same packed size WM_SIZE carries, so a height of 0 becomes 1
   // as on Windows; X windows are never wider or higher than 16 bits allow.
@@ -156,7 +162,8 @@ bool startHackGl(Hack& hack) {
   glDrawBuffer(GL_BACK);
   if (hack.switches.keepPicture) {
     hack.trails.start(state.screenWidth, state.screenHeight, glxProcLookup,
-                      hack.switches.trailOptions);
+                      hack.switches.trailOptions,
+                      BufferSwap{swapHackBuffers, &hack});
   }
   return true;
 }

@@ -2,14 +2,16 @@
 # Measures the real renderer under Wine, and the Linux hack natively on the
 # same virtual display: frames per second and CPU milliseconds per frame at
 # 1000 stars, at 1024x768 and 1920x1080. Kinds of frame:
-#   scene        the star flight, with the finest kept picture (16-bit
-#                normalised)
-#   scene-float  the same with a 16-bit float kept picture
-#   scene 8-bit  the same with the 8-bit kept picture and its floor pass
-#   bare         only the fade, kept and presented as every frame is
-#   plain        only the fade into the window's back buffer, and the swap
-#   hack         the Linux hack's star flight (its own window, or --root)
-#   hack-bare    the hack's bare frame
+#   scene            the star flight as users get it: where the swap keeps
+#                    the back buffer (Mesa does), drawn straight into it, with
+#                    the pass that takes 8-bit light to black
+#   scene-unfloored  the same without that pass: what the precision costs
+#   scene-16bit      the 16-bit framebuffer picture, used where the swap does
+#                    not keep the back buffer
+#   bare             only the fade, kept and presented as every frame is
+#   plain            only the fade into the window's back buffer, and the swap
+#   hack             the Linux hack's star flight (its own window, or --root)
+#   hack-bare        the hack's bare frame
 # The star count is held at 1000 (VANTREL_HOLD_STARS): raised by the keys,
 # it grows past 1000 to 0 within eleven frames.
 # Three rounds, interleaved; the medians and their ratios are printed.
@@ -95,8 +97,8 @@ measure() {
   case "$kind" in
     bare-before) exe="$VANTREL_FPS_BASELINE"; env=(VANTREL_BARE_FRAME=1) ;;
     scene) ;;
-    scene-float) env=(VANTREL_KEPT_PICTURE=float) ;;
-    scene-8bit) env=(VANTREL_KEPT_PICTURE=8bit) ;;
+    scene-unfloored) env=(VANTREL_KEPT_PICTURE=unfloored) ;;
+    scene-16bit) env=(VANTREL_KEPT_PICTURE=16bit) ;;
     bare) env=(VANTREL_BARE_FRAME=1) ;;
     plain) env=(VANTREL_BARE_FRAME=plain) ;;
   esac
@@ -123,7 +125,7 @@ measure() {
 }
 
 SIZES=(1024x768 1920x1080)
-KINDS=(scene scene-float scene-8bit bare plain hack hack-bare)
+KINDS=(scene scene-unfloored scene-16bit bare plain hack hack-bare)
 [ -n "${VANTREL_FPS_BASELINE:-}" ] && KINDS+=(bare-before)
 echo "Renderer under Wine on $DISPLAY (1920x1080), ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved"
 echo "(CPU: the renderer's whole process, all threads)"
@@ -143,21 +145,19 @@ def median(size, kind, i):
     return statistics.median(r[i] for r in runs.get((size, kind), [(0, 0)]))
 for size in ("1024x768", "1920x1080"):
     print(f"{size}:")
-    for kind in ("scene", "scene-float", "scene-8bit", "bare", "plain",
+    for kind in ("scene", "scene-unfloored", "scene-16bit", "bare", "plain",
                  "bare-before", "hack", "hack-bare"):
         if (size, kind) not in runs: continue
         fps = [f"{r[0]:.1f}" for r in runs.get((size, kind), [])]
-        print(f"  {kind:<11} {median(size, kind, 0):7.1f} frames/s  "
+        print(f"  {kind:<15} {median(size, kind, 0):7.1f} frames/s  "
               f"{median(size, kind, 1):6.2f} ms CPU a frame   (runs: {', '.join(fps)})")
-    plain = median(size, "plain", 0)
-    scene8 = median(size, "scene-8bit", 0)
-    if plain > 0:
-        print(f"  bare / plain            {median(size, 'bare', 0) / plain:5.2f}")
-        if (size, "bare-before") in runs:
-            print(f"  bare before / plain     {median(size, 'bare-before', 0) / plain:5.2f}")
-    if scene8 > 0:
-        print(f"  scene / scene 8-bit     {median(size, 'scene', 0) / scene8:5.2f}")
-        print(f"  float / 8-bit           {median(size, 'scene-float', 0) / scene8:5.2f}")
-    if median(size, "scene", 0) > 0:
-        print(f"  hack / scene            {median(size, 'hack', 0) / median(size, 'scene', 0):5.2f}")
+    def ratio(label, top, bottom):
+        b = median(size, bottom, 0)
+        if (size, top) in runs and b > 0:
+            print(f"  {label:<24} {median(size, top, 0) / b:5.2f}")
+    ratio("bare / plain", "bare", "plain")
+    ratio("bare before / plain", "bare-before", "plain")
+    ratio("scene / unfloored", "scene", "scene-unfloored")
+    ratio("16-bit / scene", "scene-16bit", "scene")
+    ratio("hack / scene", "hack", "scene")
 PY

@@ -35,6 +35,8 @@ class HackGl : public ::testing::Test {
     XSync(display_, False);
     ASSERT_TRUE(startHackGl(*hack_));
     ASSERT_TRUE(startHackClock(*hack_));
+    // Mesa on X keeps the back buffer across swaps.
+    ASSERT_EQ(hack_->trails.mode(), TrailMode::BackBuffer);
   }
   static void TearDownTestSuite() {
     if (hack_ != nullptr) shutDownHack(*hack_);
@@ -48,7 +50,8 @@ class HackGl : public ::testing::Test {
     ASSERT_NE(hack_, nullptr);
     ASSERT_NE(hack_->context, nullptr);
     ASSERT_EQ(hack_->scene.state.screenWidth, kWidth);
-    hack_->trails.start(kWidth, kHeight, glxProcLookup);
+    hack_->trails.start(kWidth, kHeight, glxProcLookup, {},
+                        trailcheck::bufferSwap(surface()));
   }
 
   static void swap() { glXSwapBuffers(display_, hack_->surface.window); }
@@ -94,18 +97,29 @@ TEST_F(HackGl, EveryKeptPictureFadesByElevenTwelfthsAndToBlack) {
     TrailMode mode;
   };
   for (const Kind& kind :
-       {Kind{{true, TrailPrecision::Float16}, TrailMode::Framebuffer},
+       {Kind{{}, TrailMode::BackBuffer},
+        Kind{{true, TrailPrecision::Float16}, TrailMode::Framebuffer},
         Kind{{true, TrailPrecision::Normalised16}, TrailMode::Framebuffer},
         Kind{{true, TrailPrecision::EightBit}, TrailMode::Framebuffer},
         Kind{{false, TrailPrecision::EightBit}, TrailMode::CopyTexture}}) {
     SCOPED_TRACE(static_cast<int>(kind.options.finest) +
                  10 * kind.options.preferFramebuffer);
-    ASSERT_EQ(hack_->trails.start(kWidth, kHeight, glxProcLookup, kind.options),
+    ASSERT_EQ(hack_->trails.start(kWidth, kHeight, glxProcLookup, kind.options,
+                                  kind.mode == TrailMode::BackBuffer
+                                      ? trailcheck::bufferSwap(surface())
+                                      : BufferSwap{}),
               kind.mode);
-    EXPECT_EQ(hack_->trails.precision(), kind.options.finest);
+    EXPECT_EQ(hack_->trails.precision(), kind.mode == TrailMode::BackBuffer
+                                             ? TrailPrecision::EightBit
+                                             : kind.options.finest);
     trailcheck::expectFadeByElevenTwelfths(surface());
     trailcheck::expectFadeToBlack(surface());
   }
+}
+
+TEST_F(HackGl, LostBackBufferGivesFramebufferAndFloorPassIsExact) {
+  trailcheck::expectLostBackBufferGivesFramebuffer(surface(), glxProcLookup);
+  trailcheck::expectFloorPassLowersOnlyFrozenValues(surface(), glxProcLookup);
 }
 
 TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {

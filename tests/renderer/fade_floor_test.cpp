@@ -1,14 +1,10 @@
-// The 8-bit picture's fade floor and the table that lets it reach black.
-#include <gtest/gtest.h>
-
+// The 8-bit picture's fade floor and the pass that lets it reach black.
 #include "renderer/fade_floor.h"
+
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
-
-int throughTable(const float table[kFloorTableSize], int value) {
-  return static_cast<int>(table[value] * 255.0f + 0.5f);
-}
 
 TEST(FadeFloor, ElevenTwelfthsFreezeExactlyOneToSix) {
   EXPECT_EQ(fadedEightBit(6), 6);  // 5.5 rounds back up
@@ -16,28 +12,29 @@ TEST(FadeFloor, ElevenTwelfthsFreezeExactlyOneToSix) {
   EXPECT_EQ(fadedEightBit(7), 6);
   EXPECT_EQ(fadedEightBit(255), 234);
   EXPECT_EQ(fadedEightBit(0), 0);
-  float table[kFloorTableSize];
-  eightBitFloorTable(table);
+  EXPECT_EQ(highestFrozenEightBit(), 6);
   for (int v = 0; v < kFloorTableSize; ++v) {
     const int expected = v >= 1 && v <= 6 ? v - 1 : v;
-    EXPECT_EQ(throughTable(table, v), expected) << v;
+    EXPECT_EQ(flooredEightBit(v), expected) << v;
   }
 }
 
-TEST(FadeFloor, FadePlusTableReachesBlackAndKeepsBrightFadesWithinOneStep) {
-  float table[kFloorTableSize];
-  eightBitFloorTable(table);
-  int value = 255;
-  int frames = 0;
-  while (value > 0 && frames < 1000) {
-    const int next = throughTable(table, fadedEightBit(value));
-    if (value >= 8) EXPECT_NEAR(next, value * 11.0 / 12.0, 0.5) << value;
-    EXPECT_LT(next, value);
-    value = next;
-    ++frames;
+TEST(FadeFloor, PassEveryIntervalReachesBlackWithin100FramesAtAnyPhase) {
+  for (int phase = 0; phase < kFloorInterval; ++phase) {
+    int value = 255;
+    int frames = 0;
+    while (value > 0 && frames < 1000) {
+      ++frames;
+      const bool pass = (frames + phase) % kFloorInterval == 0;
+      const int next = fadedEightBit(pass ? flooredEightBit(value) : value);
+      if (value >= 8) {
+        EXPECT_NEAR(next, value * 11.0 / 12.0, 0.5) << value;
+      }
+      value = next;
+    }
+    EXPECT_EQ(value, 0) << phase;
+    EXPECT_LE(frames, 100) << phase;
   }
-  EXPECT_EQ(value, 0);
-  EXPECT_LT(frames, 100);
 }
 
 }  // namespace

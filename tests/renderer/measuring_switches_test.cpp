@@ -1,8 +1,8 @@
 // The measuring aids read from the environment: off unless asked for, and a
 // held star count only for whole counts the pool has.
-#include <gtest/gtest.h>
-
 #include "renderer/measuring_switches.h"
+
+#include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
@@ -13,6 +13,8 @@ TEST(MeasuringSwitches, OffUnlessAskedAndEachKindOfFrameAndPicture) {
   EXPECT_TRUE(none.keepPicture);
   EXPECT_EQ(none.trailOptions.finest, TrailPrecision::Normalised16);
   EXPECT_EQ(none.heldStars, -1);
+  EXPECT_TRUE(none.trailOptions.useKeptBackBuffer);
+  EXPECT_TRUE(none.trailOptions.floorEightBit);
 
   const MeasuringSwitches plain = measuringSwitchesFrom("plain", "copy");
   EXPECT_EQ(plain.content, FrameContent::BareFade);
@@ -21,6 +23,17 @@ TEST(MeasuringSwitches, OffUnlessAskedAndEachKindOfFrameAndPicture) {
   EXPECT_EQ(measuringSwitchesFrom("1", "8bit").trailOptions.finest,
             TrailPrecision::EightBit);
   EXPECT_TRUE(measuringSwitchesFrom("1", nullptr).keepPicture);
+  // A named framebuffer picture is measured even where the swap keeps the
+  // back buffer, which would otherwise be drawn into.
+  for (const char* framebuffer : {"16bit", "float", "8bit", "copy"}) {
+    EXPECT_FALSE(measuringSwitchesFrom(nullptr, framebuffer)
+                     .trailOptions.useKeptBackBuffer)
+        << framebuffer;
+  }
+  const TrailOptions unfloored =
+      measuringSwitchesFrom(nullptr, "unfloored").trailOptions;
+  EXPECT_TRUE(unfloored.useKeptBackBuffer);
+  EXPECT_FALSE(unfloored.floorEightBit);
 }
 
 TEST(MeasuringSwitches, HeldStarsOnlyFromZeroToTheWholePool) {
@@ -32,7 +45,8 @@ TEST(MeasuringSwitches, HeldStarsOnlyFromZeroToTheWholePool) {
   }
   RendererState state;
   int counter = 0;
-  const MeasuringSwitches held = measuringSwitchesFrom(nullptr, nullptr, "1000");
+  const MeasuringSwitches held =
+      measuringSwitchesFrom(nullptr, nullptr, "1000");
   for (int frame = 0; frame < 30; ++frame) {
     stepStarCount(held, state, counter);
     EXPECT_EQ(state.starCount, 1000);  // growth would wrap it to 0

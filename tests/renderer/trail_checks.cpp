@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "renderer/fade_floor.h"
 #include "renderer/gl_api.h"
+#include "renderer/gl_floor_pass.h"
 #include "renderer/gl_scene.h"
 
 namespace vantrel {
@@ -91,6 +93,100 @@ void expectFadeToBlack(const TrailSurface& surface) {
   EXPECT_EQ(faded.g, 0);
   EXPECT_EQ(faded.b, 0);
   EXPECT_EQ(brightness(surface.windowPixel(105, 105)), 0);
+}
+
+namespace {
+
+TrailSurface swapped;  // the surface whose swap bufferSwap and lossySwap use
+bool losing = false;   // lossySwap scribbles over the back buffer
+
+void swapOf(void*) { swapped.swap(); }
+
+void lossySwap() {
+  swapped.swap();
+  if (!losing) return;
+  glClearColor(0.5f, 0.25f, 0.75f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+}
+
+}  // namespace
+
+BufferSwap bufferSwap(const TrailSurface& surface) {
+  swapped = surface;
+  return BufferSwap{swapOf, nullptr};
+}
+
+void expectLostBackBufferGivesFramebuffer(const TrailSurface& surface,
+                                          GlProcLookup lookup) {
+  TrailKeeper& trails = *surface.trails;
+  TrailSurface lossy = surface;
+  lossy.swap = lossySwap;
+  swapped = surface;
+  losing = true;
+  EXPECT_EQ(trails.start(surface.width, surface.height, lookup, {},
+                         BufferSwap{swapOf, nullptr}),
+            TrailMode::BackBuffer)
+      << "the surface's own swap keeps the back buffer";
+  const BufferSwap lossyProbe = {[](void*) { lossySwap(); }, nullptr};
+  EXPECT_EQ(trails.start(surface.width, surface.height, lookup, {}, lossyProbe),
+            TrailMode::Framebuffer);
+
+  losing = false;
+  ASSERT_EQ(trails.start(surface.width, surface.height, lookup, {}, lossyProbe),
+            TrailMode::BackBuffer);
+  lightSquare(lossy, 1.0f);
+  losing = true;
+  trails.beginFrame();
+  drawFade(*surface.state);
+  present(lossy);
+  losing = false;
+  trails.beginFrame();
+  EXPECT_EQ(trails.mode(), TrailMode::Framebuffer);
+  EXPECT_EQ(trails.precision(), TrailPrecision::Normalised16);
+  drawFade(*surface.state);
+  present(surface);
+  EXPECT_EQ(litPixels(surface), 0);
+  expectFadeByElevenTwelfths(surface);
+}
+
+void expectFloorPassLowersOnlyFrozenValues(const TrailSurface& surface,
+                                           GlProcLookup lookup) {
+  ASSERT_GE(surface.width, kFloorTableSize);
+  TrailKeeper& trails = *surface.trails;
+  ASSERT_EQ(trails.start(surface.width, surface.height, lookup, {},
+                         bufferSwap(surface)),
+            TrailMode::BackBuffer);
+  std::vector<std::uint8_t> row;
+  for (int v = 0; v < kFloorTableSize; ++v) {
+    const auto value = static_cast<std::uint8_t>(v);
+    row.insert(row.end(), {value, value, value});
+  }
+  GlExtensions gl = loadGlExtensions(lookup);
+  for (bool program : {true, false}) {
+    SCOPED_TRACE(program ? "program" : "read back");
+    gl.shaders = program;
+    FloorPass pass;
+    pass.start(gl, surface.width, surface.height);
+    ASSERT_EQ(pass.usesProgram(), program);
+    trails.beginFrame();
+    glDisable(GL_BLEND);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glRasterPos2i(0, 0);
+    glDrawPixels(kFloorTableSize, 1, GL_RGB, GL_UNSIGNED_BYTE, row.data());
+    glEnable(GL_BLEND);
+    pass.apply();
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(trails.readPixels(0, 0, kFloorTableSize, 1, after));
+    for (int v = 0; v < kFloorTableSize; ++v) {
+      const int expected = v >= 1 && v <= 6 ? v - 1 : v;
+      ASSERT_EQ(after[3 * v], expected) << v;
+      ASSERT_EQ(after[3 * v + 1], expected) << v;
+      ASSERT_EQ(after[3 * v + 2], expected) << v;
+    }
+    present(surface);
+    pass.release();
+  }
 }
 
 }  // namespace trailcheck

@@ -39,5 +39,20 @@ void expectFadeByElevenTwelfths(const TrailSurface& surface);
 // A square lit to full, then 100 fades: true black, not a grey floor.
 void expectFadeToBlack(const TrailSurface& surface);
 
+// The surface's own swap, for the keeper's probe of the back buffer; the
+// surface is copied, so a later resize may still use it.
+BufferSwap bufferSwap(const TrailSurface& surface);
+
+// A swap that loses the back buffer, as a flipping driver's does: the probe
+// refuses it, and a loss after a good start is caught at the next frame,
+// where the keeper carries on with a black framebuffer picture.
+void expectLostBackBufferGivesFramebuffer(const TrailSurface& surface,
+                                          GlProcLookup lookup);
+
+// The floor pass, by program and read back, on a row of every value
+// in the back buffer: one step off 1 to 6, every other value unchanged.
+void expectFloorPassLowersOnlyFrozenValues(const TrailSurface& surface,
+                                           GlProcLookup lookup);
+
 }  // namespace trailcheck
 }  // namespace vantrel
