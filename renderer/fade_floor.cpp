@@ -14,7 +14,8 @@ int highestFrozenEightBit() {
 
 int flooredEightBit(int value) {
   const bool frozen = value > 0 && fadedEightBit(value) == value;
-  return frozen ? value - 1 : value;
+  if (!frozen) return value;
+  return value > kFloorStep ? value - kFloorStep : 0;
 }
 
 }  // namespace vantrel

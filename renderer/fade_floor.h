@@ -6,9 +6,14 @@ namespace vantrel {
 
 constexpr int kFloorTableSize = 256;
 
-// Frames between two floor passes: six steps, one every eighth frame, still
-// take a fully lit channel to black within 100 frames of fading.
-constexpr int kFloorInterval = 8;
+// What a floor pass takes off a frozen value: half the highest, so any
+// frozen value is black after two passes.
+constexpr int kFloorStep = 3;
+
+// Frames between two floor passes: the pass is dear (a copy of the picture
+// and a full-screen program), and one every 24th frame still takes a fully
+// lit channel to black within 100 frames of fading.
+constexpr int kFloorInterval = 24;
 
 // The value an 8-bit channel holds after one fade by 11/12, rounded to
 // nearest with halves up as the blending hardware does.
@@ -18,8 +23,8 @@ int fadedEightBit(int value);
 // is frozen.
 int highestFrozenEightBit();
 
-// One step off a value the fade would leave unchanged; any other value as
-// it is.
+// kFloorStep off a value the fade would leave unchanged, down to 0; any
+// other value as it is.
 int flooredEightBit(int value);
 
 }  // namespace vantrel

@@ -100,13 +100,6 @@ GlExtensions loadGlExtensions(GlProcLookup lookup) {
   if (lookup == nullptr) return gl;
   loadFramebuffers(gl, lookup);
   loadShaders(gl, lookup);
-  if (major >= 2 || hasExtension("GL_EXT_blend_subtract") ||
-      hasExtension("GL_ARB_imaging")) {
-    lookUp(gl.blendEquation, lookup, "glBlendEquation", "");
-    if (gl.blendEquation == nullptr) {
-      lookUp(gl.blendEquation, lookup, "glBlendEquation", "EXT");
-    }
-  }
   return gl;
 }
 

@@ -10,9 +10,6 @@ constexpr GLenum kGlFramebuffer = 0x8D40;
 constexpr GLenum kGlColorAttachment0 = 0x8CE0;
 constexpr GLenum kGlFramebufferComplete = 0x8CD5;
 constexpr GLenum kGlRgba16f = 0x881A;
-constexpr GLenum kGlHalfFloat = 0x140B;
-constexpr GLenum kGlFuncAdd = 0x8006;
-constexpr GLenum kGlFuncReverseSubtract = 0x800B;
 constexpr GLenum kGlBgra = 0x80E1;
 constexpr GLenum kGlFragmentShader = 0x8B30;
 constexpr GLenum kGlCompileStatus = 0x8B81;
@@ -28,8 +25,6 @@ struct GlExtensions {
   void(APIENTRY* framebufferTexture2D)(GLenum, GLenum, GLenum, GLuint,
                                        GLint) = nullptr;
   GLenum(APIENTRY* checkFramebufferStatus)(GLenum) = nullptr;
-  // glBlendEquation (GL 1.4, or GL_EXT_blend_subtract).
-  void(APIENTRY* blendEquation)(GLenum) = nullptr;
 
   // GLSL programs (GL 2.0).
   GLuint(APIENTRY* createShader)(GLenum) = nullptr;

@@ -31,7 +31,7 @@ enum class TrailPrecision {
   // 16-bit float channels: fading by 11/12 a frame takes every channel to 0.
   Float16,
   // 8 bits a channel, where 11/12 of 6 or less rounds back to itself; every
-  // few frames a pass takes one step off those values, so they reach 0.
+  // few frames a pass lowers those values (gl_floor_pass.h), so they reach 0.
   EightBit,
 };
 
