@@ -1,6 +1,7 @@
 #include "renderer/gl_floor_pass.h"
 
 #include "renderer/fade_floor.h"
+#include "renderer/gl_state.h"
 
 namespace vantrel {
 
@@ -62,15 +63,8 @@ bool FloorPass::buildProgram() {
 
   copyWidth_ = textureSide(gl_, width_);
   copyHeight_ = textureSide(gl_, height_);
-  glGenTextures(1, &copy_);
-  glBindTexture(GL_TEXTURE_2D, copy_);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, copyWidth_, copyHeight_, 0,
-               gl_.bgra ? kGlBgra : GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glBindTexture(GL_TEXTURE_2D, 0);
+  copy_ = newPictureTexture(GL_RGBA, gl_.bgra ? kGlBgra : GL_RGBA, copyWidth_,
+                            copyHeight_);
   return copy_ != 0 && glGetError() == GL_NO_ERROR;
 }
 
@@ -96,20 +90,7 @@ void FloorPass::applyProgram() {
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width_, height_);
   glDisable(GL_BLEND);
   gl_.useProgram(program_);
-  const float u = static_cast<float>(width_) / copyWidth_;
-  const float v = static_cast<float>(height_) / copyHeight_;
-  const float right = width_ + 0.5f;
-  const float top = height_ + 0.5f;
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex2f(-0.5f, -0.5f);
-  glTexCoord2f(u, 0.0f);
-  glVertex2f(right, -0.5f);
-  glTexCoord2f(u, v);
-  glVertex2f(right, top);
-  glTexCoord2f(0.0f, v);
-  glVertex2f(-0.5f, top);
-  glEnd();
+  drawTextureOverViewport(width_, height_, copyWidth_, copyHeight_);
   // Restore: fixed function, no texture, blending on.
   gl_.useProgram(0);
   glBindTexture(GL_TEXTURE_2D, 0);

@@ -1,5 +1,7 @@
 #include "renderer/gl_trails.h"
 
+#include "renderer/gl_state.h"
+
 namespace vantrel {
 
 namespace {
@@ -122,15 +124,7 @@ bool TrailKeeper::allocate(int width, int height) {
   const GLenum order = eightBit && gl_.bgra ? kGlBgra : GL_RGBA;
   while (glGetError() != GL_NO_ERROR) {
   }
-  glGenTextures(1, &texture_);
-  glBindTexture(GL_TEXTURE_2D, texture_);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-  glTexImage2D(GL_TEXTURE_2D, 0, format, textureWidth_, textureHeight_, 0,
-               order, GL_UNSIGNED_BYTE, nullptr);
-  glBindTexture(GL_TEXTURE_2D, 0);
+  texture_ = newPictureTexture(format, order, textureWidth_, textureHeight_);
   if (glGetError() != GL_NO_ERROR || texture_ == 0) return false;
   if (mode_ == TrailMode::Framebuffer && !attachFramebuffer()) return false;
   clearKept();
@@ -187,27 +181,13 @@ void TrailKeeper::beginFrame() {
 }
 
 void TrailKeeper::drawKeptToBackBuffer() {
-  // Setup: an unblended, textured quad over exactly the viewport; the pixel
-  // projection maps -0.5 and width + 0.5 onto the viewport's edges, so each
-  // pixel samples its own texel.
+  // Setup: an unblended, textured quad over exactly the viewport, each
+  // pixel from its own texel.
   glDisable(GL_BLEND);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture_);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  const float u = static_cast<float>(width_) / textureWidth_;
-  const float v = static_cast<float>(height_) / textureHeight_;
-  const float right = width_ + 0.5f;
-  const float top = height_ + 0.5f;
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex2f(-0.5f, -0.5f);
-  glTexCoord2f(u, 0.0f);
-  glVertex2f(right, -0.5f);
-  glTexCoord2f(u, v);
-  glVertex2f(right, top);
-  glTexCoord2f(0.0f, v);
-  glVertex2f(-0.5f, top);
-  glEnd();
+  drawTextureOverViewport(width_, height_, textureWidth_, textureHeight_);
   // Restore: what the scene expects between draws.
   glBindTexture(GL_TEXTURE_2D, 0);
   glDisable(GL_TEXTURE_2D);

@@ -19,6 +19,7 @@
 #   VANTREL_BUILD_ROOT=dir   build folders (default ./build)
 #   VANTREL_FPS_SECONDS=n    length of each run (default 5)
 #   VANTREL_FPS_ROUNDS=n     rounds (default 3)
+#   VANTREL_FPS_KINDS="a b"  only these kinds (default all of the above)
 #   VANTREL_FPS_BASELINE=exe an earlier Vantrel.dll, whose bare frame is
 #                            measured in the same rounds as "bare before"
 set -euo pipefail
@@ -127,6 +128,7 @@ measure() {
 SIZES=(1024x768 1920x1080)
 KINDS=(scene scene-unfloored scene-16bit bare plain hack hack-bare)
 [ -n "${VANTREL_FPS_BASELINE:-}" ] && KINDS+=(bare-before)
+[ -n "${VANTREL_FPS_KINDS:-}" ] && read -r -a KINDS <<<"$VANTREL_FPS_KINDS"
 echo "Renderer under Wine on $DISPLAY (1920x1080), ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved"
 echo "(CPU: the renderer's whole process, all threads)"
 for round in $(seq 1 "$ROUNDS"); do
