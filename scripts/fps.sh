@@ -9,6 +9,8 @@
 #   scene-16bit      the 16-bit framebuffer picture, used where the swap does
 #                    not keep the back buffer
 #   bare             only the fade, kept and presented as every frame is
+#   bare-unfloored   the same without the floor pass; with bare, what the
+#                    pass costs a frame, steadier than two scene rates
 #   plain            only the fade into the window's back buffer, and the swap
 #   hack             the Linux hack's star flight (its own window, or --root)
 #   hack-bare        the hack's bare frame
@@ -101,6 +103,7 @@ measure() {
     scene-unfloored) env=(VANTREL_KEPT_PICTURE=unfloored) ;;
     scene-16bit) env=(VANTREL_KEPT_PICTURE=16bit) ;;
     bare) env=(VANTREL_BARE_FRAME=1) ;;
+    bare-unfloored) env=(VANTREL_BARE_FRAME=1 VANTREL_KEPT_PICTURE=unfloored) ;;
     plain) env=(VANTREL_BARE_FRAME=plain) ;;
   esac
   printf '[Settings]\r\nWidth= %s\r\nHeight= %s\r\n' "${size%x*}" "${size#*x}" > "$INI"
@@ -126,7 +129,7 @@ measure() {
 }
 
 SIZES=(1024x768 1920x1080)
-KINDS=(scene scene-unfloored scene-16bit bare plain hack hack-bare)
+KINDS=(scene scene-unfloored scene-16bit bare bare-unfloored plain hack hack-bare)
 [ -n "${VANTREL_FPS_BASELINE:-}" ] && KINDS+=(bare-before)
 [ -n "${VANTREL_FPS_KINDS:-}" ] && read -r -a KINDS <<<"$VANTREL_FPS_KINDS"
 echo "Renderer under Wine on $DISPLAY (1920x1080), ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved"
@@ -147,8 +150,8 @@ def median(size, kind, i):
     return statistics.median(r[i] for r in runs.get((size, kind), [(0, 0)]))
 for size in ("1024x768", "1920x1080"):
     print(f"{size}:")
-    for kind in ("scene", "scene-unfloored", "scene-16bit", "bare", "plain",
-                 "bare-before", "hack", "hack-bare"):
+    for kind in ("scene", "scene-unfloored", "scene-16bit", "bare",
+                 "bare-unfloored", "plain", "bare-before", "hack", "hack-bare"):
         if (size, kind) not in runs: continue
         fps = [f"{r[0]:.1f}" for r in runs.get((size, kind), [])]
         print(f"  {kind:<15} {median(size, kind, 0):7.1f} frames/s  "
@@ -162,4 +165,10 @@ for size in ("1024x768", "1920x1080"):
     ratio("scene / unfloored", "scene", "scene-unfloored")
     ratio("16-bit / scene", "scene-16bit", "scene")
     ratio("hack / scene", "hack", "scene")
+    bare, unfloored, scene = (median(size, k, 0) for k in
+                              ("bare", "bare-unfloored", "scene"))
+    if bare > 0 and unfloored > 0 and scene > 0:
+        cost = 1000 / bare - 1000 / unfloored
+        print(f"  floor pass a frame       {cost:5.2f} ms, "
+              f"{100 * cost * scene / 1000:4.1f} % of a scene frame")
 PY
