@@ -181,6 +181,10 @@ void resetHackPicture(Hack& hack) {
 
 // False when the hack should end.
 bool handleHackEvents(Hack& hack) {
+  // NOTE: a round trip first, so a window destroyed before the last swap is
+  // known here: Mesa's software driver can crash reading back the buffers
+  // of a window that is gone, and the trail keeper reads them every frame.
+  XSync(hack.surface.display, False);
   const WindowEvents events = takeWindowEvents(hack.surface);
   if (events.closed || x11WindowLost()) return false;
   if (events.resized) resetHackPicture(hack);
