@@ -6,14 +6,14 @@ namespace vantrel {
 
 constexpr int kFloorTableSize = 256;
 
-// What a floor pass takes off a frozen value: half the highest, so any
-// frozen value is black after two passes.
-constexpr int kFloorStep = 3;
+// What a floor pass takes off a frozen value: the highest, so any frozen
+// value, at most 6/255 and too dim to see fade, is black after one pass.
+constexpr int kFloorStep = 6;
 
 // Frames between two floor passes: the pass is dear (a copy of the picture
-// and a full-screen program), and one every 24th frame still takes a fully
+// and a full-screen program), and one every 48th frame still takes a fully
 // lit channel to black within 100 frames of fading.
-constexpr int kFloorInterval = 24;
+constexpr int kFloorInterval = 48;
 
 // The value an 8-bit channel holds after one fade by 11/12, rounded to
 // nearest with halves up as the blending hardware does.

@@ -14,7 +14,7 @@ TEST(FadeFloor, ElevenTwelfthsFreezeExactlyOneToSix) {
   EXPECT_EQ(fadedEightBit(0), 0);
   EXPECT_EQ(highestFrozenEightBit(), 6);
   for (int v = 0; v < kFloorTableSize; ++v) {
-    const int expected = v > 6 ? v : v > 3 ? v - 3 : 0;
+    const int expected = v > 6 ? v : 0;
     EXPECT_EQ(flooredEightBit(v), expected) << v;
   }
 }

@@ -50,8 +50,7 @@ void expectLostBackBufferGivesFramebuffer(const TrailSurface& surface,
                                           GlProcLookup lookup);
 
 // The floor pass, by program and read back, on a row of every value
-// in the back buffer: 1 to 6 lowered by 3 down to 0, every other value
-// unchanged.
+// in the back buffer: 1 to 6 to 0, every other value unchanged.
 void expectFloorPassLowersOnlyFrozenValues(const TrailSurface& surface,
                                            GlProcLookup lookup);
 
