@@ -13,9 +13,7 @@ int highestFrozenEightBit() {
 }
 
 int flooredEightBit(int value) {
-  const bool frozen = value > 0 && fadedEightBit(value) == value;
-  if (!frozen) return value;
-  return value > kFloorStep ? value - kFloorStep : 0;
+  return fadedEightBit(value) == value ? 0 : value;
 }
 
 }  // namespace vantrel

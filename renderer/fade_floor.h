@@ -6,10 +6,6 @@ namespace vantrel {
 
 constexpr int kFloorTableSize = 256;
 
-// What a floor pass takes off a frozen value: the highest, so any frozen
-// value, at most 6/255 and too dim to see fade, is black after one pass.
-constexpr int kFloorStep = 6;
-
 // Frames between two floor passes: the pass is dear (a copy of the picture
 // and a full-screen program), and one every 48th frame still takes a fully
 // lit channel to black within 100 frames of fading.
@@ -23,8 +19,8 @@ int fadedEightBit(int value);
 // is frozen.
 int highestFrozenEightBit();
 
-// kFloorStep off a value the fade would leave unchanged, down to 0; any
-// other value as it is.
+// 0 for a value the fade would leave unchanged (at most 6/255, too dim to
+// see fade), so one pass makes it black; any other value as it is.
 int flooredEightBit(int value);
 
 }  // namespace vantrel

@@ -7,16 +7,14 @@ namespace vantrel {
 
 namespace {
 
-// Reads each channel as a whole value of 255 and lowers the frozen ones.
+// Reads each channel as a whole value of 255 and sets the frozen ones to 0.
 const GlChar* const kFloorShader =
     "uniform sampler2D picture;\n"
     "uniform float highestFrozen;\n"
-    "uniform float floorStep;\n"
     "void main() {\n"
     "  vec4 texel = texture2D(picture, gl_TexCoord[0].st);\n"
     "  vec3 value = floor(texel.rgb * 255.0 + 0.5);\n"
-    "  vec3 frozen = step(value, vec3(highestFrozen + 0.5));\n"
-    "  value = max(value - frozen * floorStep, 0.0);\n"
+    "  value *= step(vec3(highestFrozen + 0.5), value);\n"
     "  gl_FragColor = vec4(value / 255.0, texel.a);\n"
     "}\n";
 
@@ -57,8 +55,6 @@ bool FloorPass::buildProgram() {
   gl_.uniform1i(gl_.getUniformLocation(program_, "picture"), 0);
   gl_.uniform1f(gl_.getUniformLocation(program_, "highestFrozen"),
                 static_cast<GLfloat>(highestFrozenEightBit()));
-  gl_.uniform1f(gl_.getUniformLocation(program_, "floorStep"),
-                static_cast<GLfloat>(kFloorStep));
   gl_.useProgram(0);
 
   copyWidth_ = textureSide(gl_, width_);

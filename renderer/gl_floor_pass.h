@@ -1,7 +1,7 @@
 #pragma once
 // Lets the light of an 8-bit picture fade out to black. 11/12 of a channel
 // value from 1 to 6 rounds back to itself, so every kFloorInterval frames
-// this pass lowers exactly those values and leaves every other as it is.
+// this pass sets exactly those values to 0 and leaves every other as it is.
 // Needs a current context; shared by both platforms.
 #include <cstdint>
 #include <vector>

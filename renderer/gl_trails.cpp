@@ -104,13 +104,16 @@ bool TrailKeeper::swapKeepsBackBuffer() {
   return kept;
 }
 
-bool TrailKeeper::backBufferLost() {
-  if (watchedRow_.empty()) return false;
-  rowNow_.resize(watchedRow_.size());
+void TrailKeeper::readWatchedRow(std::vector<std::uint8_t>& rgb) const {
+  rgb.resize(static_cast<std::size_t>(width_) * 3);
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, height_ / 2, width_, 1, GL_RGB, GL_UNSIGNED_BYTE,
-               rowNow_.data());
+  glReadPixels(0, height_ / 2, width_, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+}
+
+bool TrailKeeper::backBufferLost() {
+  if (watchedRow_.empty()) return false;
+  readWatchedRow(rowNow_);
   return rowNow_ != watchedRow_;
 }
 
@@ -207,13 +210,7 @@ void TrailKeeper::present() {
   }
   glFinish();
   glFlush();
-  if (mode_ == TrailMode::BackBuffer) {
-    watchedRow_.resize(static_cast<std::size_t>(width_) * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, height_ / 2, width_, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                 watchedRow_.data());
-  }
+  if (mode_ == TrailMode::BackBuffer) readWatchedRow(watchedRow_);
 }
 
 bool TrailKeeper::readPixels(int x, int y, int width, int height,

@@ -90,6 +90,8 @@ class TrailKeeper {
 
  private:
   bool swapKeepsBackBuffer();
+  // The back buffer's middle row, which the watch compares across a swap.
+  void readWatchedRow(std::vector<std::uint8_t>& rgb) const;
   bool backBufferLost();
   bool allocate(int width, int height);
   bool attachFramebuffer();
