@@ -12,14 +12,14 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/bmp_image.h"
-#include "renderer/gl_frame.h"
-#include "renderer/gl_scene.h"
-#include "renderer/gl_state.h"
-#include "renderer/gl_trails.h"
-#include "renderer/scene.h"
-#include "renderer/star_pool.h"
-#include "renderer/wgl_context.h"
+#include "renderer/still/bmp_image.h"
+#include "renderer/gl/gl_frame.h"
+#include "renderer/gl/gl_scene.h"
+#include "renderer/gl/gl_state.h"
+#include "renderer/gl/gl_trails.h"
+#include "renderer/scene/scene.h"
+#include "renderer/scene/star_pool.h"
+#include "renderer/windows/wgl_context.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "renderer/glow_accumulator.h"
-#include "renderer/knot_ribbon.h"
-#include "renderer/ribbon_band.h"
-#include "renderer/scene_random.h"
-#include "renderer/star_blob.h"
-#include "renderer/star_particle.h"
-#include "renderer/star_pool.h"
+#include "renderer/scene/glow_accumulator.h"
+#include "renderer/scene/knot_ribbon.h"
+#include "renderer/scene/ribbon_band.h"
+#include "renderer/scene/scene_random.h"
+#include "renderer/scene/star_blob.h"
+#include "renderer/scene/star_particle.h"
+#include "renderer/scene/star_pool.h"
 #include "tests/renderer/direct_ribbon.h"
 
 namespace {

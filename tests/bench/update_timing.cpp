@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/knot_ribbon.h"
-#include "renderer/scene_random.h"
-#include "renderer/star_particle.h"
-#include "renderer/star_pool.h"
+#include "renderer/scene/knot_ribbon.h"
+#include "renderer/scene/scene_random.h"
+#include "renderer/scene/star_particle.h"
+#include "renderer/scene/star_pool.h"
 #include "tests/renderer/direct_ribbon.h"
 
 namespace {

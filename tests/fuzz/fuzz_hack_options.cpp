@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "renderer/hack_options.h"
+#include "renderer/hack/hack_options.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "renderer/frame_rate_meter.h"
+#include "renderer/hack/frame_rate_meter.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "renderer/gl_api.h"
-#include "renderer/gl_extensions.h"
-#include "renderer/x11_hack.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/gl_extensions.h"
+#include "renderer/x11/x11_hack.h"
 #include "tests/linux/x_test_support.h"
 #include "tests/renderer/trail_checks.h"
 

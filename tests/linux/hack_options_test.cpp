@@ -1,4 +1,4 @@
-#include "renderer/hack_options.h"
+#include "renderer/hack/hack_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Which rectangles get a cover for a monitor layout and the main window.
-#include "renderer/cover_layout.h"
+#include "renderer/windows/cover_layout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/renderer_state.h"
-#include "renderer/win32_covers.h"
-#include "renderer/win32_foreground.h"
-#include "renderer/win32_renderer.h"
+#include "renderer/scene/renderer_state.h"
+#include "renderer/windows/win32_covers.h"
+#include "renderer/windows/win32_foreground.h"
+#include "renderer/windows/win32_renderer.h"
 #include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/screen_rect_print.h"
 #include "tests/renderer/settings_file_guard.h"

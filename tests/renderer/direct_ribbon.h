@@ -4,7 +4,7 @@
 // the measure the update is held to, and the "before" of its benchmarks.
 #include <cmath>
 
-#include "renderer/knot_ribbon.h"
+#include "renderer/scene/knot_ribbon.h"
 
 namespace vantrel {
 

@@ -1,5 +1,5 @@
 // The 8-bit picture's fade floor and the pass that lets it reach black.
-#include "renderer/fade_floor.h"
+#include "renderer/scene/fade_floor.h"
 
 #include <gtest/gtest.h>
 

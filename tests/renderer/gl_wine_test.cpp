@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "renderer/gl_scene.h"
-#include "renderer/star_blob.h"
-#include "renderer/star_pool.h"
-#include "renderer/wgl_context.h"
-#include "renderer/win32_renderer.h"
-#include "renderer/win32_window.h"
+#include "renderer/gl/gl_scene.h"
+#include "renderer/scene/star_blob.h"
+#include "renderer/scene/star_pool.h"
+#include "renderer/windows/wgl_context.h"
+#include "renderer/windows/win32_renderer.h"
+#include "renderer/windows/win32_window.h"
 #include "tests/renderer/trail_checks.h"
 
 namespace vantrel {

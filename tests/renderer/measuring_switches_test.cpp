@@ -1,6 +1,6 @@
 // The measuring aids read from the environment: off unless asked for, and a
 // held star count only for whole counts the pool has.
-#include "renderer/measuring_switches.h"
+#include "renderer/gl/measuring_switches.h"
 
 #include <gtest/gtest.h>
 

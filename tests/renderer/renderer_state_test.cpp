@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/bmp_image.h"
-#include "renderer/renderer_state.h"
-#include "renderer/scene_clock.h"
-#include "renderer/window_size.h"
+#include "renderer/still/bmp_image.h"
+#include "renderer/scene/renderer_state.h"
+#include "renderer/scene/scene_clock.h"
+#include "renderer/windows/window_size.h"
 
 namespace vantrel {
 namespace {

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/glow_accumulator.h"
-#include "renderer/knot_ribbon.h"
-#include "renderer/ribbon_band.h"
+#include "renderer/scene/glow_accumulator.h"
+#include "renderer/scene/knot_ribbon.h"
+#include "renderer/scene/ribbon_band.h"
 #include "tests/renderer/direct_ribbon.h"
 
 namespace vantrel {

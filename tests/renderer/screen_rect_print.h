@@ -2,7 +2,7 @@
 // Readable ScreenRect values in test failures.
 #include <ostream>
 
-#include "renderer/cover_layout.h"
+#include "renderer/windows/cover_layout.h"
 
 namespace vantrel {
 

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/approx_length.h"
-#include "renderer/renderer_state.h"
-#include "renderer/scene_random.h"
-#include "renderer/star_blob.h"
-#include "renderer/star_particle.h"
-#include "renderer/star_pool.h"
+#include "renderer/scene/approx_length.h"
+#include "renderer/scene/renderer_state.h"
+#include "renderer/scene/scene_random.h"
+#include "renderer/scene/star_blob.h"
+#include "renderer/scene/star_particle.h"
+#include "renderer/scene/star_pool.h"
 
 namespace vantrel {
 namespace {

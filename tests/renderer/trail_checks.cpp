@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "renderer/fade_floor.h"
-#include "renderer/gl_api.h"
-#include "renderer/gl_floor_pass.h"
-#include "renderer/gl_scene.h"
+#include "renderer/scene/fade_floor.h"
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/gl_floor_pass.h"
+#include "renderer/gl/gl_scene.h"
 
 namespace vantrel {
 namespace trailcheck {

@@ -2,8 +2,8 @@
 // The kept picture's checks that hold on every platform: the fade by 11/12
 // a frame across swaps, and true black after enough fading. The Windows and
 // the Linux GL tests run them through their own window and swap.
-#include "renderer/gl_trails.h"
-#include "renderer/renderer_state.h"
+#include "renderer/gl/gl_trails.h"
+#include "renderer/scene/renderer_state.h"
 
 namespace vantrel {
 namespace trailcheck {

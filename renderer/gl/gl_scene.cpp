@@ -1,0 +1,161 @@
+#include "renderer/gl/gl_scene.h"
+
+#include "renderer/gl/gl_api.h"
+#include "renderer/scene/glow_accumulator.h"
+#include "renderer/scene/ribbon_band.h"
+#include "renderer/scene/star_blob.h"
+
+namespace vantrel {
+
+namespace {
+
+GLuint starDiscList = 0;
+GLuint glowDiscList = 0;
+
+// The unit disc's rim at 22.5 degree steps, the first vertex repeated.
+const float kRim[17][2] = {
+    {1.0f, 0.0f},
+    {0.9238795f, 0.38268343f},
+    {0.70710677f, 0.70710677f},
+    {0.38268343f, 0.9238795f},
+    {0.0f, 1.0f},
+    {-0.38268343f, 0.9238795f},
+    {-0.70710677f, 0.70710677f},
+    {-0.9238795f, 0.38268343f},
+    {-1.0f, 0.0f},
+    {-0.9238795f, -0.38268343f},
+    {-0.70710677f, -0.70710677f},
+    {-0.38268343f, -0.9238795f},
+    {0.0f, -1.0f},
+    {0.38268343f, -0.9238795f},
+    {0.70710677f, -0.70710677f},
+    {0.9238795f, -0.38268343f},
+    {1.0f, 0.0f},
+};
+
+// The centre takes the caller's colour; the rim is transparent black, so
+// the disc is a soft blob under smooth shading and additive blending.
+void emitUnitDisc() {
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex2f(0.0f, 0.0f);
+  glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+  for (const auto& v : kRim) glVertex2f(v[0], v[1]);
+  glEnd();
+}
+
+// Draws the unit disc from `list`, compiling it on first use. Without a list
+// name (no context, or the driver refuses) the disc is drawn directly and
+// the list is tried again next time.
+void drawDisc(GLuint& list) {
+  if (list != 0) {
+    glCallList(list);
+    return;
+  }
+  list = glGenLists(1);
+  if (list != 0) glNewList(list, GL_COMPILE);
+  emitUnitDisc();
+  if (list != 0) {
+    glEndList();
+    glCallList(list);
+  }
+}
+
+void glowPass(const KnotRibbon& ribbon, void* context) {
+  drawGlows(ribbon, *static_cast<const RendererState*>(context));
+}
+
+void drawBandHalf(const KnotRibbon& ribbon, int side) {
+  glBegin(GL_QUAD_STRIP);
+  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+    if (!bandVertexEmitted(ribbon, i)) {
+      glEnd();
+      glBegin(GL_QUAD_STRIP);
+      continue;
+    }
+    const RibbonPoint& p = ribbon.points[i];
+    const BandVertex edge = bandEdge(p, side);
+    glColor4f(p.r, p.g, p.b, 1.0f);
+    glVertex2f(p.sx, p.sy);
+    glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
+    glVertex2f(edge.x, edge.y);
+  }
+  glEnd();
+}
+
+}  // namespace
+
+void stepScene(Scene& scene, float elapsedSeconds, float frameDelta) {
+  if (scene.starPool != nullptr) {
+    advanceStars(scene.starPool, scene.state.starCount, frameDelta);
+  }
+  scene.ribbon.update(elapsedSeconds, scene.state.speed, glowPass,
+                      &scene.state);
+}
+
+void drawFade(const RendererState& state) {
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glColor4d(0.0, 0.0, 0.0, 0.08333333333333333);
+  glRectd(-1.0, -1.0, state.screenWidth + 1.0, state.screenHeight + 1.0);
+  // Additive for everything after, including the next frame's first glows.
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+}
+
+void drawScene(Scene& scene, float elapsedSeconds) {
+  drawFade(scene.state);
+  if (scene.starPool != nullptr) {
+    for (int i = 0; i < scene.state.starCount; ++i) {
+      drawStar(scene.starPool[i], scene, elapsedSeconds);
+    }
+  }
+  drawRibbon(scene.ribbon, scene.state);
+}
+
+void drawStar(StarParticle& star, Scene& scene, float elapsedSeconds) {
+  const RendererState& state = scene.state;
+  float sx = 0.0f, sy = 0.0f;
+  if (!starVisible(star, state.screenWidth, state.screenHeight, sx, sy)) {
+    star.respawn(scene.random);
+    return;
+  }
+  const StarBlob blob = starBlob(star, sx, sy, state.screenWidth,
+                                 state.screenHeight, elapsedSeconds,
+                                 state.speed);
+  glColor4f(blob.r, blob.g, blob.b, 1.0f);
+  glPushMatrix();
+  glTranslated(blob.centerX, blob.centerY, 0.0);
+  if (blob.rotated) glRotated(blob.angleDegrees, 0.0, 0.0, 1.0);
+  glScalef(blob.scaleX, blob.scaleY, 0.0f);
+  drawDisc(starDiscList);
+  glPopMatrix();
+}
+
+void drawRibbon(KnotRibbon& ribbon, const RendererState& state) {
+  computeBandGeometry(ribbon, state.screenWidth, state.screenHeight);
+  // Two halves, bright along the centre line and black at either edge.
+  drawBandHalf(ribbon, -1);
+  drawBandHalf(ribbon, +1);
+  drawGlows(ribbon, state);
+}
+
+void drawGlows(const KnotRibbon& ribbon, const RendererState& state) {
+  GlowDisc glows[kGlowQuadrants];
+  computeGlows(ribbon, state.screenWidth, state.screenHeight, glows);
+  for (const GlowDisc& glow : glows) {
+    if (!glow.lit) continue;
+    glPushMatrix();
+    glTranslatef(glow.centerX, glow.centerY, 0.0f);
+    glScalef(glow.radius, glow.radius, 0.0f);
+    glColor4f(glow.r, glow.g, glow.b, 1.0f);
+    drawDisc(glowDiscList);
+    glPopMatrix();
+  }
+}
+
+void forgetDiscLists() {
+  starDiscList = 0;
+  glowDiscList = 0;
+}
+
+bool discListsBuilt() { return starDiscList != 0 && glowDiscList != 0; }
+
+}  // namespace vantrel

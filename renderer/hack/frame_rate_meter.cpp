@@ -1,0 +1,21 @@
+#include "renderer/hack/frame_rate_meter.h"
+
+namespace vantrel {
+
+bool FrameRateMeter::frame(double nowSeconds, double& framesPerSecond) {
+  if (!started_) {
+    started_ = true;
+    spanStart_ = nowSeconds;
+    frames_ = 0;
+    return false;
+  }
+  ++frames_;
+  const double span = nowSeconds - spanStart_;
+  if (span < 1.0) return false;
+  framesPerSecond = static_cast<double>(frames_) / span;
+  spanStart_ = nowSeconds;
+  frames_ = 0;
+  return true;
+}
+
+}  // namespace vantrel

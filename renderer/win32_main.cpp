@@ -1,8 +1,0 @@
-// Program entry of Vantrel.dll, the full-screen renderer.
-#include <windows.h>
-
-#include "renderer/win32_renderer.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  return vantrel::runRenderer(instance);
-}

@@ -1,0 +1,143 @@
+#include "renderer/windows/win32_covers.h"
+
+#include "renderer/windows/win32_window.h"
+
+namespace vantrel {
+
+namespace {
+
+const char kCoverClassName[] = "VantrelCover";
+const char kCoverTitle[] = "Vantrel_Cover";
+
+// Open from openCovers to closeCovers; coveredWindow is the main window,
+// whose rectangle needs no cover.
+HINSTANCE coverInstance = nullptr;
+HWND coveredWindow = nullptr;
+std::vector<HWND> covers;
+MonitorSource monitorSource = nullptr;
+
+ScreenRect toScreenRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoA(monitor, &info)) {
+    const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(
+        {toScreenRect(info.rcMonitor), primary});
+  }
+  return TRUE;
+}
+
+bool registerCoverClass(HINSTANCE instance) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = coverWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = nullptr;  // no cursor over a cover
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = kCoverClassName;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+// NOTE: shown without activation, so creating covers never takes the
+// foreground from the main window. A tool window keeps them off the taskbar
+// and out of Alt+Tab.
+HWND createCover(const ScreenRect& rect) {
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kCoverClassName, kCoverTitle,
+                                WS_POPUP, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top,
+                                nullptr, nullptr, coverInstance, nullptr);
+  if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
+}
+
+void placeCover(HWND window, const ScreenRect& rect) {
+  SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Reuses the covers there are, then destroys the surplus or makes the rest.
+void layCovers(const std::vector<ScreenRect>& rects) {
+  while (covers.size() > rects.size()) {
+    DestroyWindow(covers.back());
+    covers.pop_back();
+  }
+  for (std::size_t i = 0; i < covers.size(); ++i)
+    placeCover(covers[i], rects[i]);
+  while (covers.size() < rects.size()) {
+    HWND window = createCover(rects[covers.size()]);
+    if (window == nullptr) return;
+    covers.push_back(window);
+  }
+}
+
+std::vector<ScreenRect> currentCoverRects() {
+  RECT mainRect = {};
+  GetWindowRect(coveredWindow, &mainRect);
+  const std::vector<MonitorArea> monitors =
+      monitorSource != nullptr ? monitorSource() : enumerateMonitors();
+  return coverRects(monitors, toScreenRect(mainRect));
+}
+
+// The hidden cursor stays hidden, whatever window set it last.
+bool onCoverSetCursor(LPARAM lParam) {
+  if (LOWORD(lParam) != HTCLIENT) return false;
+  SetCursor(nullptr);
+  return true;
+}
+
+}  // namespace
+
+void setMonitorSource(MonitorSource source) { monitorSource = source; }
+
+std::vector<MonitorArea> enumerateMonitors() {
+  std::vector<MonitorArea> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, collectMonitor,
+                      reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
+void openCovers(HINSTANCE instance, HWND mainWindow) {
+  if (!registerCoverClass(instance)) return;
+  coverInstance = instance;
+  coveredWindow = mainWindow;
+  layCovers(currentCoverRects());
+}
+
+void followDisplayChange() {
+  if (coveredWindow != nullptr) layCovers(currentCoverRects());
+}
+
+void closeCovers() {
+  if (coveredWindow == nullptr) return;
+  layCovers({});
+  UnregisterClassA(kCoverClassName, coverInstance);
+  coveredWindow = nullptr;
+  coverInstance = nullptr;
+}
+
+LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
+  switch (message) {
+    case WM_KEYDOWN:
+      handleRendererKey(wParam);
+      return 0;
+    case WM_CLOSE:
+      // NOTE: the quit request, as closing the main window ends in; the
+      // cover itself stays until closeCovers, so only a close, never a
+      // display change that destroys a cover, ends the program.
+      PostQuitMessage(0);
+      return 0;
+    case WM_SETCURSOR:
+      if (onCoverSetCursor(lParam)) return TRUE;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace vantrel

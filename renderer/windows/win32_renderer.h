@@ -1,0 +1,47 @@
+#pragma once
+// The renderer program: its module state, OpenGL set-up, clock, frame step
+// and message loop. Platform header.
+#include <windows.h>
+
+#include "renderer/gl/gl_trails.h"
+#include "renderer/scene/scene.h"
+#include "renderer/scene/star_pool.h"
+
+namespace vantrel {
+
+RendererState& rendererState();
+Scene& rendererScene();
+TrailKeeper& trailKeeper();
+HWND mainWindow();
+void setMainWindow(HWND window);
+
+// OpenGL on the main window, the random seed, the star pool and the clock.
+// Returns 0 when the star pool cannot be allocated (the program then ends),
+// 1 otherwise, whether or not OpenGL could be set up.
+int initRenderer();
+int initOpenGL();
+int setupPixelFormat();
+// Viewport and projection for the current size, and black pictures; on
+// WM_SIZE. Does nothing without a context.
+void resetPixelProjection();
+// One frame at the clock's time.
+void runFrame();
+// One frame at a chosen time (seconds), drawn and swapped; runFrame's body.
+void runFrameAt(float elapsedSeconds, float frameDelta);
+void shutdownRenderer();
+bool openGlReady();
+
+// Lets tests make the star pool's allocation fail (nullptr: the default).
+void setStarPoolAllocator(PoolAllocator allocate);
+
+// Drains the queue and runs a frame per pass while the application is
+// active, waits otherwise; returns the quit request's exit code.
+int runMessageLoop();
+// Frames run since the program started.
+long long framesDrawn();
+
+// The whole program: window, set-up, message loop, end. Returns the exit
+// code.
+int runRenderer(HINSTANCE instance);
+
+}  // namespace vantrel

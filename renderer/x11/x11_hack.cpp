@@ -1,0 +1,225 @@
+#include "renderer/x11/x11_hack.h"
+
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "renderer/gl/gl_api.h"
+#include "renderer/gl/gl_frame.h"
+#include "renderer/gl/gl_scene.h"
+#include "renderer/gl/gl_state.h"
+#include "renderer/scene/star_pool.h"
+
+namespace vantrel {
+
+namespace {
+
+double clockSeconds(clockid_t clock) {
+  timespec now = {};
+  clock_gettime(clock, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+std::int64_t monotonicNanoseconds() {
+  timespec now = {};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+std::uint32_t monotonicMilliseconds() {
+  return static_cast<std::uint32_t>(monotonicNanoseconds() / 1000000);
+}
+
+std::string hexId(unsigned long id) {
+  char text[24];
+  std::snprintf(text, sizeof(text), "0x%lx", id);
+  return text;
+}
+
+// The window to adopt for --root and --window-id; 0 with `error` set when
+// XSCREENSAVER_WINDOW holds no id.
+Window adoptedWindowId(Display* display, const HackOptions& options,
+                       std::string& error) {
+  if (options.target == HackTarget::WindowId) return options.windowId;
+  const char* given = std::getenv("XSCREENSAVER_WINDOW");
+  unsigned long id = 0;
+  if (!rootTargetWindow(given, id)) {
+    error = "XSCREENSAVER_WINDOW is no window id: " + quotedArgument(given);
+    return 0;
+  }
+  return id != 0 ? id : DefaultRootWindow(display);
+}
+
+std::string openOwnWindow(Display* display, Hack& hack) {
+  hack.visual = chooseGlVisual(display, DefaultScreen(display));
+  if (hack.visual == nullptr) return "no double-buffered RGB visual for OpenGL";
+  if (!createOwnWindow(display, hack.visual, kDefaultScreenWidth,
+                       kDefaultScreenHeight, hack.surface)) {
+    return "cannot create a window";
+  }
+  return "";
+}
+
+std::string openAdoptedWindow(Display* display, const HackOptions& options,
+                              Hack& hack) {
+  std::string error;
+  const Window window = adoptedWindowId(display, options, error);
+  if (window == 0) return error;
+  int screen = 0;
+  if (!windowScreen(display, window, screen)) {
+    return hexId(window) + " is no window";
+  }
+  hack.visual = chooseGlVisual(display, screen);
+  if (hack.visual == nullptr) return "no double-buffered RGB visual for OpenGL";
+  if (!adoptWindow(display, window, hack.visual, hack.surface)) {
+    return hexId(window) + " is no window";
+  }
+  return "";
+}
+
+void clearAndSwapTwice(Hack& hack) {
+  for (int i = 0; i < 2; ++i) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glXSwapBuffers(hack.surface.display, hack.surface.window);
+  }
+}
+
+// The keeper's probe of the back buffer swaps through this.
+void swapHackBuffers(void* context) {
+  const Hack& hack = *static_cast<const Hack*>(context);
+  glXSwapBuffers(hack.surface.display, hack.surface.window);
+}
+
+void applySurfaceSize(Hack& hack) {
+  // NOTE: the same packed size WM_SIZE carries, so a height of 0 becomes 1
+  // as on Windows; X windows are never wider or higher than 16 bits allow.
+  const unsigned packed =
+      (static_cast<unsigned>(hack.surface.height & 0xFFFF) << 16) |
+      static_cast<unsigned>(hack.surface.width & 0xFFFF);
+  applyClientSize(hack.scene.state, packed);
+}
+
+// Keys reach only the hack's own window; Escape ends only that one, as
+// XScreenSaver ends its windows' hacks with signals.
+bool onKeys(Hack& hack, const WindowEvents& events) {
+  bool quit = false;
+  for (int i = 0; i < events.keyCount; ++i) {
+    if (handleKey(hack.scene.state, events.keys[i]) == KeyResult::Quit) {
+      quit = hack.surface.own;
+    }
+  }
+  return quit;
+}
+
+void reportFrameRate(Hack& hack) {
+  double framesPerSecond = 0.0;
+  if (hack.meter.frame(clockSeconds(CLOCK_MONOTONIC), framesPerSecond) &&
+      hack.printFps) {
+    std::fprintf(stderr, "vantrel: %.1f fps, %d stars\n", framesPerSecond,
+                 hack.scene.state.starCount);
+  }
+}
+
+}  // namespace
+
+void startHackScene(Hack& hack, const HackOptions& options) {
+  hack.scene.state.speed = static_cast<float>(options.speed);
+  hack.scene.state.starCount = options.stars;
+  hack.scene.random.seed(static_cast<std::uint32_t>(monotonicNanoseconds()));
+  hack.printFps = options.fps;
+  hack.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
+                                        std::getenv("VANTREL_KEPT_PICTURE"),
+                                        std::getenv("VANTREL_HOLD_STARS"));
+}
+
+std::string openHackWindow(Display* display, const HackOptions& options,
+                           Hack& hack) {
+  return options.target == HackTarget::OwnWindow
+             ? openOwnWindow(display, hack)
+             : openAdoptedWindow(display, options, hack);
+}
+
+bool startHackClock(Hack& hack) {
+  hack.scene.starPool = createStarPool(hack.scene.random);
+  if (hack.scene.starPool == nullptr) return false;
+  hack.clock.start(1000000000, monotonicNanoseconds(), monotonicMilliseconds());
+  return true;
+}
+
+bool startHackGl(Hack& hack) {
+  hack.context = createCurrentContext(hack.surface.display, hack.surface.window,
+                                      hack.visual);
+  if (hack.context == nullptr) return false;
+  // Paced to the display where the driver can; the swap is the only pacing.
+  requestSwapInterval(hack.surface.display, hack.surface.window, 1);
+  applySurfaceSize(hack);
+  const RendererState& state = hack.scene.state;
+  applyFixedState();
+  applyPixelProjection(state.screenWidth, state.screenHeight);
+  // The clear colour is never set: both buffers start black.
+  clearAndSwapTwice(hack);
+  glDrawBuffer(GL_BACK);
+  if (hack.switches.keepPicture) {
+    hack.trails.start(state.screenWidth, state.screenHeight, glxProcLookup,
+                      hack.switches.trailOptions,
+                      BufferSwap{swapHackBuffers, &hack});
+  }
+  return true;
+}
+
+// A new window size: projection and kept picture follow, black, as WM_SIZE.
+void resetHackPicture(Hack& hack) {
+  applySurfaceSize(hack);
+  const RendererState& state = hack.scene.state;
+  applyPixelProjection(state.screenWidth, state.screenHeight);
+  if (hack.switches.keepPicture) {
+    hack.trails.resize(state.screenWidth, state.screenHeight);
+  }
+  clearAndSwapTwice(hack);
+}
+
+// False when the hack should end.
+bool handleHackEvents(Hack& hack) {
+  // NOTE: a round trip first, so a window destroyed before the last swap is
+  // known here: Mesa's software driver can crash reading back the buffers
+  // of a window that is gone, and the trail keeper reads them every frame.
+  XSync(hack.surface.display, False);
+  const WindowEvents events = takeWindowEvents(hack.surface);
+  if (events.closed || x11WindowLost()) return false;
+  if (events.resized) resetHackPicture(hack);
+  return !onKeys(hack, events);
+}
+
+void runHackFrame(Hack& hack) {
+  stepStarCount(hack.switches, hack.scene.state, hack.growthCounter);
+  hack.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
+  drawFrame(hack.scene, hack.trails, hack.clock.elapsedSeconds(),
+            hack.clock.frameDelta(), hack.switches.content);
+  glXSwapBuffers(hack.surface.display, hack.surface.window);
+  ++hack.frames;
+  reportFrameRate(hack);
+}
+
+void writeHackFrameStats(const Hack& hack) {
+  writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames,
+                  hack.clock.elapsedSeconds(),
+                  clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
+}
+
+void shutDownHack(Hack& hack) {
+  if (hack.context != nullptr) {
+    hack.trails.release();
+    destroyContext(hack.surface.display, hack.context);
+    hack.context = nullptr;
+    // The display lists went with the context.
+    forgetDiscLists();
+  }
+  releaseSurface(hack.surface);
+  if (hack.visual != nullptr) XFree(hack.visual);
+  hack.visual = nullptr;
+  destroyStarPool(hack.scene.starPool);
+  hack.scene.starPool = nullptr;
+}
+
+}  // namespace vantrel
