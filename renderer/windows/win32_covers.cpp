@@ -9,27 +9,9 @@ namespace {
 const char kCoverClassName[] = "VantrelCover";
 const char kCoverTitle[] = "Vantrel_Cover";
 
-// Open from openCovers to closeCovers; coveredWindow is the main window,
-// whose rectangle needs no cover.
+// Open from openCovers to closeCovers.
 HINSTANCE coverInstance = nullptr;
-HWND coveredWindow = nullptr;
 std::vector<HWND> covers;
-MonitorSource monitorSource = nullptr;
-
-ScreenRect toScreenRect(const RECT& rect) {
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  MONITORINFO info = {};
-  info.cbSize = sizeof(info);
-  if (GetMonitorInfoA(monitor, &info)) {
-    const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
-    reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(
-        {toScreenRect(info.rcMonitor), primary});
-  }
-  return TRUE;
-}
 
 bool registerCoverClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
@@ -59,8 +41,24 @@ void placeCover(HWND window, const ScreenRect& rect) {
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The hidden cursor stays hidden, whatever window set it last.
+bool onCoverSetCursor(LPARAM lParam) {
+  if (LOWORD(lParam) != HTCLIENT) return false;
+  SetCursor(nullptr);
+  return true;
+}
+
+}  // namespace
+
+bool openCovers(HINSTANCE instance) {
+  if (!registerCoverClass(instance)) return false;
+  coverInstance = instance;
+  return true;
+}
+
 // Reuses the covers there are, then destroys the surplus or makes the rest.
 void layCovers(const std::vector<ScreenRect>& rects) {
+  if (coverInstance == nullptr) return;
   while (covers.size() > rects.size()) {
     DestroyWindow(covers.back());
     covers.pop_back();
@@ -74,48 +72,10 @@ void layCovers(const std::vector<ScreenRect>& rects) {
   }
 }
 
-std::vector<ScreenRect> currentCoverRects() {
-  RECT mainRect = {};
-  GetWindowRect(coveredWindow, &mainRect);
-  const std::vector<MonitorArea> monitors =
-      monitorSource != nullptr ? monitorSource() : enumerateMonitors();
-  return coverRects(monitors, toScreenRect(mainRect));
-}
-
-// The hidden cursor stays hidden, whatever window set it last.
-bool onCoverSetCursor(LPARAM lParam) {
-  if (LOWORD(lParam) != HTCLIENT) return false;
-  SetCursor(nullptr);
-  return true;
-}
-
-}  // namespace
-
-void setMonitorSource(MonitorSource source) { monitorSource = source; }
-
-std::vector<MonitorArea> enumerateMonitors() {
-  std::vector<MonitorArea> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, collectMonitor,
-                      reinterpret_cast<LPARAM>(&monitors));
-  return monitors;
-}
-
-void openCovers(HINSTANCE instance, HWND mainWindow) {
-  if (!registerCoverClass(instance)) return;
-  coverInstance = instance;
-  coveredWindow = mainWindow;
-  layCovers(currentCoverRects());
-}
-
-void followDisplayChange() {
-  if (coveredWindow != nullptr) layCovers(currentCoverRects());
-}
-
 void closeCovers() {
-  if (coveredWindow == nullptr) return;
+  if (coverInstance == nullptr) return;
   layCovers({});
   UnregisterClassA(kCoverClassName, coverInstance);
-  coveredWindow = nullptr;
   coverInstance = nullptr;
 }
 

@@ -1,29 +1,20 @@
 #pragma once
-// Plain black windows over the monitors the main window leaves showing the
-// desktop. Platform header.
+// Plain black windows over the strips of monitors the main window leaves
+// showing the desktop. Platform header.
 #include <windows.h>
 
 #include <vector>
 
 #include "renderer/windows/cover_layout.h"
+#include "renderer/windows/win32_monitors.h"
 
 namespace vantrel {
 
-// The monitors of the desktop, primary flagged.
-using MonitorSource = std::vector<MonitorArea> (*)();
-
-// Lets tests lay out monitors of their own (nullptr: EnumDisplayMonitors).
-void setMonitorSource(MonitorSource source);
-
-// The desktop's monitors as EnumDisplayMonitors lists them.
-std::vector<MonitorArea> enumerateMonitors();
-
-// Registers the cover class and covers what mainWindow leaves uncovered;
-// without the class the program runs with no covers.
-void openCovers(HINSTANCE instance, HWND mainWindow);
-// Moves, makes or destroys covers for the monitors as they are now; on
-// WM_DISPLAYCHANGE. Does nothing before openCovers.
-void followDisplayChange();
+// Registers the cover class; false, and no covers later, when refused.
+bool openCovers(HINSTANCE instance);
+// Moves, makes or destroys covers so exactly `rects` are covered. Does
+// nothing without the class.
+void layCovers(const std::vector<ScreenRect>& rects);
 // Destroys every cover and unregisters the class.
 void closeCovers();
 

@@ -10,7 +10,8 @@
 #include "renderer/gl/measuring_switches.h"
 #include "renderer/scene/scene_clock.h"
 #include "renderer/windows/wgl_context.h"
-#include "renderer/windows/win32_covers.h"
+#include "renderer/windows/win32_monitors.h"
+#include "renderer/windows/win32_scene_windows.h"
 #include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_window.h"
 #include "renderer/windows/window_size.h"
@@ -33,6 +34,9 @@ PoolAllocator poolAllocator = nullptr;
 MeasuringSwitches measuring;
 long long frameCount = 0;
 char statsPath[MAX_PATH] = "";
+// VANTREL_OTHER_MONITORS=cover: black covers instead of scene windows, as
+// with one monitor, so a run can measure what the other monitors cost.
+bool otherMonitorScenes = true;
 
 // The variable's value, or nullptr when it is unset or longer than `size`.
 const char* environmentValue(const char* name, char* value, DWORD size) {
@@ -50,6 +54,10 @@ void readMeasuringSwitches() {
       nullptr) {
     statsPath[0] = '\0';
   }
+  char others[16];
+  const char* other = environmentValue("VANTREL_OTHER_MONITORS", others,
+                                       sizeof(others));
+  otherMonitorScenes = other == nullptr || lstrcmpiA(other, "cover") != 0;
 }
 
 double processCpuSeconds() {
@@ -108,6 +116,14 @@ TrailKeeper& trailKeeper() { return trails; }
 HWND mainWindow() { return window; }
 void setMainWindow(HWND w) { window = w; }
 bool openGlReady() { return renderingContext != nullptr; }
+HGLRC sharedRenderingContext() { return renderingContext; }
+const MeasuringSwitches& measuringSwitches() { return measuring; }
+
+void makeMainWindowCurrent() {
+  if (renderingContext == nullptr) return;
+  wglMakeCurrent(deviceContext, renderingContext);
+  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
+}
 void setStarPoolAllocator(PoolAllocator allocate) { poolAllocator = allocate; }
 
 int setupPixelFormat() { return setPixelFormatOn(deviceContext); }
@@ -163,6 +179,7 @@ void runFrameAt(float elapsedSeconds, float frameDelta) {
   ++frameCount;
   drawFrame(scene, trails, elapsedSeconds, frameDelta, measuring.content);
   SwapBuffers(deviceContext);
+  drawSceneWindows(scene.state, elapsedSeconds, frameDelta, measuring.content);
 }
 
 void shutdownRenderer() {
@@ -193,10 +210,10 @@ int runRenderer(HINSTANCE instance) {
     ShowCursor(TRUE);
     return 0;
   }
-  openCovers(instance, created);
+  openMonitorWindows(instance, created, otherMonitorScenes);
   requestForeground(created);
   const int exitCode = runMessageLoop();
-  closeCovers();
+  closeMonitorWindows();
   shutdownRenderer();
   ShowCursor(TRUE);
   writeFrameStats(statsPath, frameCount,

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "renderer/gl/gl_trails.h"
+#include "renderer/gl/measuring_switches.h"
 #include "renderer/scene/scene.h"
 #include "renderer/scene/star_pool.h"
 
@@ -24,12 +25,18 @@ int setupPixelFormat();
 // Viewport and projection for the current size, and black pictures; on
 // WM_SIZE. Does nothing without a context.
 void resetPixelProjection();
-// One frame at the clock's time.
+// One frame at the clock's time, on every window.
 void runFrame();
-// One frame at a chosen time (seconds), drawn and swapped; runFrame's body.
+// One frame at a chosen time (seconds): the main window drawn and swapped,
+// then each scene window; runFrame's body.
 void runFrameAt(float elapsedSeconds, float frameDelta);
 void shutdownRenderer();
 bool openGlReady();
+// The one rendering context, which every scene window draws with too.
+HGLRC sharedRenderingContext();
+// Makes the context current on the main window again, with its projection.
+void makeMainWindowCurrent();
+const MeasuringSwitches& measuringSwitches();
 
 // Lets tests make the star pool's allocation fail (nullptr: the default).
 void setStarPoolAllocator(PoolAllocator allocate);

@@ -1,7 +1,7 @@
 #include "renderer/windows/win32_window.h"
 
 #include "renderer/scene/renderer_state.h"
-#include "renderer/windows/win32_covers.h"
+#include "renderer/windows/win32_monitors.h"
 #include "renderer/windows/win32_renderer.h"
 
 namespace vantrel {

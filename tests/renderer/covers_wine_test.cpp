@@ -1,16 +1,20 @@
-// The covers over the other monitors and the foreground request, in a whole
-// renderer run in this process, with monitor layouts injected.
+// The scene windows and covers over the other monitors and the foreground
+// request, in a whole renderer run in this process, with monitor layouts
+// injected.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "renderer/gl/gl_api.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/windows/win32_covers.h"
+#include "renderer/windows/win32_scene_windows.h"
 #include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_renderer.h"
 #include "tests/renderer/renderer_run_cleanup.h"
@@ -32,21 +36,29 @@ std::vector<MonitorArea> threeMonitors() {
 }
 std::vector<MonitorArea> oneMonitor() { return {{kPrimary, true}}; }
 
-BOOL CALLBACK collectCover(HWND window, LPARAM data) {
+struct ClassSearch {
+  const char* className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectOfClass(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
   char name[32] = "";
   GetClassNameA(window, name, sizeof(name));
-  if (std::string(name) == "VantrelCover")
-    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  if (std::string(name) == search->className) search->found.push_back(window);
   return TRUE;
 }
 
-// The covers of this thread, as the platform lists its windows.
-std::vector<HWND> coversNow() {
-  std::vector<HWND> covers;
-  EnumThreadWindows(GetCurrentThreadId(), collectCover,
-                    reinterpret_cast<LPARAM>(&covers));
-  return covers;
+// The windows of this thread of one class, as the platform lists them.
+std::vector<HWND> windowsOfClass(const char* className) {
+  ClassSearch search = {className, {}};
+  EnumThreadWindows(GetCurrentThreadId(), collectOfClass,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
+
+std::vector<HWND> coversNow() { return windowsOfClass("VantrelCover"); }
+std::vector<HWND> scenesNow() { return windowsOfClass("VantrelScene"); }
 
 ScreenRect rectOf(HWND window) {
   RECT rect = {};
@@ -66,11 +78,13 @@ std::vector<ScreenRect> sortedRects(std::vector<ScreenRect> rects) {
   return rects;
 }
 
-std::vector<ScreenRect> coverRectsNow() {
+std::vector<ScreenRect> rectsOf(const std::vector<HWND>& windows) {
   std::vector<ScreenRect> rects;
-  for (HWND cover : coversNow()) rects.push_back(rectOf(cover));
+  for (HWND window : windows) rects.push_back(rectOf(window));
   return sortedRects(rects);
 }
+std::vector<ScreenRect> coverRectsNow() { return rectsOf(coversNow()); }
+std::vector<ScreenRect> sceneRectsNow() { return rectsOf(scenesNow()); }
 
 HWND mainWindowNow() { return FindWindowA(nullptr, "Vantrel_VC"); }
 
@@ -123,6 +137,11 @@ void postToFirstCover(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!covers.empty()) PostMessageA(covers[0], message, wParam, lParam);
 }
 
+void postToFirstScene(UINT message, WPARAM wParam, LPARAM lParam) {
+  const std::vector<HWND> scenes = scenesNow();
+  if (!scenes.empty()) PostMessageA(scenes[0], message, wParam, lParam);
+}
+
 void pressEscapeOnMain() {
   PostMessageA(mainWindowNow(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
@@ -135,73 +154,169 @@ class Covers : public ::testing::Test {
   void TearDown() override {
     clearRendererRun();
     setMonitorSource(nullptr);
+    setScenePixelFormatCall(nullptr);
     setForegroundCall(nullptr);
   }
   SettingsFileGuard settings_;
 };
 
-struct CoverLook {
-  std::vector<HWND> covers;
+// Pixels of a window's kept picture that are not black; the context is made
+// current on `dc` for the read and given back to the main window after.
+int litPixels(HDC dc, TrailKeeper& trails, int width, int height) {
+  wglMakeCurrent(dc, sharedRenderingContext());
+  std::vector<std::uint8_t> rgb;
+  int lit = 0;
+  if (trails.readPixels(0, 0, width, height, rgb)) {
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+      if (rgb[i] != 0 || rgb[i + 1] != 0 || rgb[i + 2] != 0) ++lit;
+  }
+  makeMainWindowCurrent();
+  return lit;
+}
+
+struct SceneLook {
+  std::vector<HWND> scenes;
+  std::size_t covers = 99;
   ScreenRect rect = {};
   std::string title;
   LONG_PTR style = 0;
   LONG_PTR cursor = -1;
   HWND parent = nullptr;
+  bool active = true;
+  bool glReady = false;
+  int sceneLit = -1;
+  int mainLit = -1;
+  bool ribbonInStep = false;
+  int starsAlike = -1;
   float speedBefore = 0.0f;
   float speedAfter = 0.0f;
+  int starsAfter = 0;
 };
-CoverLook look;
+SceneLook look;
 
-TEST_F(Covers, SecondMonitorGetsABlackCoverWhoseKeysReachTheRenderer) {
-  look = CoverLook();
+void lookAtTheScene() {
+  look.scenes = scenesNow();
+  look.covers = coversNow().size();
+  if (look.scenes.empty() || sceneWindowCount() != 1) return;
+  HWND window = look.scenes[0];
+  look.rect = rectOf(window);
+  char title[64] = "";
+  GetWindowTextA(window, title, sizeof(title));
+  look.title = title;
+  look.style = GetWindowLongPtrA(window, GWL_STYLE);
+  look.cursor = static_cast<LONG_PTR>(GetClassLongPtrA(window, GCLP_HCURSOR));
+  look.parent = GetParent(window);
+  look.active = GetActiveWindow() == window;
+  SceneWindow& scene = sceneWindowAt(0);
+  look.glReady = scene.glReady();
+  look.sceneLit = litPixels(GetDC(window), scene.trails(),
+                            kRight.right - kRight.left,
+                            kRight.bottom - kRight.top);
+  look.mainLit = litPixels(GetDC(mainWindowNow()), trailKeeper(), 320, 240);
+  // The same time and speed give the same ribbon in space.
+  const KnotRibbon& mine = scene.scene().ribbon;
+  const KnotRibbon& main = rendererScene().ribbon;
+  look.ribbonInStep = true;
+  for (int i = 0; i < KnotRibbon::kPointCount; i += 97) {
+    look.ribbonInStep = look.ribbonInStep && mine.points[i].x == main.points[i].x &&
+                        mine.points[i].y == main.points[i].y &&
+                        mine.points[i].z == main.points[i].z;
+  }
+  look.starsAlike = 0;
+  for (int i = 0; i < 50; ++i) {
+    if (scene.scene().starPool[i].x == rendererScene().starPool[i].x)
+      ++look.starsAlike;
+  }
+}
+
+TEST_F(Covers, SecondMonitorGetsASceneWindowWhoseKeysReachTheRenderer) {
+  look = SceneLook();
   setMonitorSource(twoMonitors);
   const int code = runWithSteps({
       [] {
-        look.covers = coversNow();
-        if (look.covers.empty()) return;
-        HWND cover = look.covers[0];
-        look.rect = rectOf(cover);
-        char title[64] = "";
-        GetWindowTextA(cover, title, sizeof(title));
-        look.title = title;
-        look.style = GetWindowLongPtrA(cover, GWL_STYLE);
-        look.cursor =
-            static_cast<LONG_PTR>(GetClassLongPtrA(cover, GCLP_HCURSOR));
-        look.parent = GetParent(cover);
+        lookAtTheScene();
         look.speedBefore = rendererState().speed;
-        postToFirstCover(WM_KEYDOWN, VK_RIGHT, 0);
+        postToFirstScene(WM_KEYDOWN, VK_RIGHT, 0);
       },
       [] {
         look.speedAfter = rendererState().speed;
-        postToFirstCover(WM_KEYDOWN, VK_ESCAPE, 0);
+        look.starsAfter = sceneWindowCount() == 1
+                              ? sceneWindowAt(0).scene().state.starCount
+                              : -1;
+        postToFirstScene(WM_KEYDOWN, VK_ESCAPE, 0);
       },
   });
-  EXPECT_EQ(code, 0);  // Escape on the cover ended the loop
-  ASSERT_EQ(look.covers.size(), 1u);
+  EXPECT_EQ(code, 0);  // Escape on the scene window ended the loop
+  ASSERT_EQ(look.scenes.size(), 1u);
+  EXPECT_EQ(look.covers, 0u);
   EXPECT_EQ(look.rect, kRight);
-  EXPECT_NE(look.title, "Vantrel_VC");
-  EXPECT_FALSE(look.title.empty());
+  EXPECT_EQ(look.title, "Vantrel_Scene");
   EXPECT_EQ(look.style & (WS_POPUP | WS_VISIBLE), WS_POPUP | WS_VISIBLE);
   EXPECT_EQ(look.style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
   EXPECT_EQ(look.cursor, 0);
   EXPECT_EQ(look.parent, nullptr);
+  EXPECT_FALSE(look.active);  // the main window keeps the foreground
+  EXPECT_TRUE(look.glReady);
+  EXPECT_GT(look.sceneLit, 0);
+  EXPECT_GT(look.mainLit, 0);
+  EXPECT_TRUE(look.ribbonInStep);
+  EXPECT_LT(look.starsAlike, 50);  // stars of its own
   EXPECT_EQ(look.speedAfter, std::min(look.speedBefore + 1.0f, 200.0f));
-  EXPECT_TRUE(coversNow().empty());  // gone with the run
+  // Shared speed and star count reach the scene at its next frame.
+  EXPECT_EQ(look.starsAfter, rendererState().starCount);
+  EXPECT_TRUE(scenesNow().empty());  // gone with the run
+  EXPECT_EQ(sceneWindowCount(), 0u);
   WNDCLASSEXA info = {};
   info.cbSize = sizeof(info);
   EXPECT_FALSE(
-      GetClassInfoExA(GetModuleHandleA(nullptr), "VantrelCover", &info));
+      GetClassInfoExA(GetModuleHandleA(nullptr), "VantrelScene", &info));
 }
 
-TEST_F(Covers, ClosingACoverEndsTheProgramLikeClosingTheMainWindow) {
+int refusePixelFormat(HDC) { return 0; }
+
+TEST_F(Covers, SceneWindowWithoutOpenGlStaysBlackAndTheMainWindowDraws) {
+  look = SceneLook();
   setMonitorSource(twoMonitors);
+  setScenePixelFormatCall(refusePixelFormat);
+  const int code = runWithSteps({
+      [] {
+        look.scenes = scenesNow();
+        look.glReady = sceneWindowCount() == 1 && sceneWindowAt(0).glReady();
+      },
+      [] {
+        look.mainLit =
+            litPixels(GetDC(mainWindowNow()), trailKeeper(), 320, 240);
+        postToFirstScene(WM_KEYDOWN, VK_ESCAPE, 0);
+      },
+  });
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(look.scenes.size(), 1u);  // there, black, and its keys work
+  EXPECT_FALSE(look.glReady);
+  EXPECT_GT(look.mainLit, 0);
+  EXPECT_GT(script.framesAtStep[1], script.framesAtStep[0]);
+}
+
+TEST_F(Covers, ClosingASceneWindowOrACoverEndsTheProgram) {
+  setMonitorSource(twoMonitors);
+  EXPECT_EQ(runWithSteps({[] { postToFirstScene(WM_CLOSE, 0, 0); }}), 0);
+  EXPECT_EQ(script.next, 1u);
+  clearRendererRun();
+  // Wider than the primary: the right monitor gets covers, no scene.
+  settings_.write("[Settings]\r\nWidth= 1500\r\nHeight= 240\r\n");
   EXPECT_EQ(runWithSteps({[] { postToFirstCover(WM_CLOSE, 0, 0); }}), 0);
   EXPECT_EQ(script.next, 1u);
 }
 
-TEST_F(Covers, AltF4OnACoverEndsTheProgram) {
+TEST_F(Covers, AltF4OnASceneWindowOrACoverEndsTheProgram) {
   // It reaches the close through the default handling.
   setMonitorSource(twoMonitors);
+  EXPECT_EQ(runWithSteps({[] {
+              postToFirstScene(WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+            }}),
+            0);
+  EXPECT_EQ(script.next, 1u);
+  clearRendererRun();
+  settings_.write("[Settings]\r\nWidth= 1500\r\nHeight= 240\r\n");
   EXPECT_EQ(runWithSteps({[] {
               postToFirstCover(WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
             }}),
@@ -209,45 +324,54 @@ TEST_F(Covers, AltF4OnACoverEndsTheProgram) {
   EXPECT_EQ(script.next, 1u);
 }
 
-std::vector<std::vector<ScreenRect>> seen;
+struct Seen {
+  std::vector<ScreenRect> covers;
+  std::vector<ScreenRect> scenes;
+};
+std::vector<Seen> seen;
 
-TEST_F(Covers, CoversFollowMonitorsThatComeAndGo) {
+void see() { seen.push_back({coverRectsNow(), sceneRectsNow()}); }
+
+TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
   // Wider than the primary: the right monitor is partly overlapped.
   settings_.write("[Settings]\r\nWidth= 1500\r\nHeight= 240\r\n");
   seen.clear();
   setMonitorSource(twoMonitors);
   const int code = runWithSteps({
       [] {
-        seen.push_back(coverRectsNow());
+        see();
         setMonitorSource(threeMonitors);
         displayChange();
       },
       [] {
-        seen.push_back(coverRectsNow());
+        see();
         setMonitorSource(oneMonitor);
         displayChange();
       },
       [] {
-        seen.push_back(coverRectsNow());
-        setMonitorSource(twoMonitors);
+        see();
+        setMonitorSource(threeMonitors);
         displayChange();
       },
       [] {
-        seen.push_back(coverRectsNow());
+        see();
         pressEscapeOnMain();
       },
   });
   EXPECT_EQ(code, 0);
-  ASSERT_EQ(seen.size(), 4u);  // no destroyed cover ended the loop early
+  ASSERT_EQ(seen.size(), 4u);  // no destroyed window ended the loop early
   // Above, below and to the right of the main window's corner.
   const std::vector<ScreenRect> rightParts = {
       {1024, -100, 2304, 0}, {1024, 240, 2304, 924}, {1500, 0, 2304, 240}};
-  EXPECT_EQ(seen[0], rightParts);
-  std::vector<ScreenRect> withLeft = rightParts;
-  withLeft.insert(withLeft.begin(), kLeft);
-  EXPECT_EQ(seen[1], withLeft);
-  EXPECT_TRUE(seen[2].empty());
-  EXPECT_EQ(seen[3], rightParts);
+  EXPECT_EQ(seen[0].covers, rightParts);
+  EXPECT_TRUE(seen[0].scenes.empty());
+  EXPECT_EQ(seen[1].covers, rightParts);
+  EXPECT_EQ(seen[1].scenes, (std::vector<ScreenRect>{kLeft}));
+  EXPECT_TRUE(seen[2].covers.empty());
+  EXPECT_TRUE(seen[2].scenes.empty());
+  EXPECT_EQ(seen[3].covers, rightParts);
+  EXPECT_EQ(seen[3].scenes, (std::vector<ScreenRect>{kLeft}));
+  // Frames ran between the changes, on the windows there were.
   EXPECT_GT(script.framesAtStep[3], script.framesAtStep[2]);
 }
 
@@ -268,7 +392,7 @@ BOOL WINAPI recordForeground(HWND window) {
   foreground.titled = mainWindowNow();
   foreground.visible = IsWindowVisible(window) != FALSE;
   foreground.frames = framesDrawn();
-  foreground.covers = coversNow().size();
+  foreground.covers = coversNow().size() + scenesNow().size();
   return SetForegroundWindow(window);
 }
 

@@ -1,0 +1,22 @@
+#include "renderer/windows/monitor_plan.h"
+
+namespace vantrel {
+
+MonitorPlan planMonitors(const std::vector<MonitorArea>& monitors,
+                         const ScreenRect& mainWindow, bool scenes) {
+  MonitorPlan plan;
+  for (const MonitorArea& monitor : monitors) {
+    if (monitor.primary || isEmptyRect(monitor.rect)) continue;
+    const std::vector<ScreenRect> parts =
+        subtractRect(monitor.rect, mainWindow);
+    // One part equal to the monitor: the main window does not reach it.
+    if (scenes && parts.size() == 1 && parts[0] == monitor.rect) {
+      plan.scenes.push_back(monitor.rect);
+    } else {
+      plan.covers.insert(plan.covers.end(), parts.begin(), parts.end());
+    }
+  }
+  return plan;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,62 @@
+#pragma once
+// A window of the renderer's own over a monitor beside the main window: its
+// own stars, size, projection and kept picture, drawn with the main window's
+// rendering context and the same ribbon. Platform header.
+#include <windows.h>
+
+#include "renderer/gl/gl_frame.h"
+#include "renderer/gl/gl_trails.h"
+#include "renderer/scene/scene.h"
+#include "renderer/windows/cover_layout.h"
+
+namespace vantrel {
+
+// What a scene window draws with.
+struct SceneGl {
+  HGLRC context = nullptr;  // the main window's; nullptr: no OpenGL at all
+  bool keepPicture = true;
+  TrailOptions trailOptions;
+  int (*setPixelFormat)(HDC dc) = nullptr;  // nullptr: setPixelFormatOn
+};
+
+class SceneWindow {
+ public:
+  SceneWindow() = default;
+  virtual ~SceneWindow();
+  SceneWindow(const SceneWindow&) = delete;
+  SceneWindow& operator=(const SceneWindow&) = delete;
+
+  // Makes and shows the window over `rect` without activating it, its stars
+  // from `seed`, and OpenGL on it. False only when the window or its stars
+  // cannot be had; without OpenGL it stays black. Leaves the context current
+  // on this window when OpenGL is set up: the caller restores its own.
+  bool open(HINSTANCE instance, const char* className, const ScreenRect& rect,
+            unsigned seed, const SceneGl& gl);
+  // One frame at the shared time, speed and star count: this window's
+  // projection, step, drawing and swap. Leaves the context current here;
+  // does nothing without OpenGL.
+  void drawFrame(const RendererState& shared, float elapsedSeconds,
+                 float frameDelta, FrameContent content);
+  // Frees the kept picture (the context must be current, on any window),
+  // the stars and the window.
+  void close();
+
+  HWND window() const { return window_; }
+  bool glReady() const { return glReady_; }
+  const ScreenRect& rect() const { return rect_; }
+  Scene& scene() { return scene_; }
+  TrailKeeper& trails() { return trails_; }
+
+ private:
+  bool setUpGl(const SceneGl& gl);
+
+  HWND window_ = nullptr;
+  HDC deviceContext_ = nullptr;
+  HGLRC context_ = nullptr;
+  bool glReady_ = false;
+  ScreenRect rect_ = {};
+  Scene scene_;
+  TrailKeeper trails_;
+};
+
+}  // namespace vantrel
