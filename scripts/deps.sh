@@ -15,6 +15,7 @@ VANTREL_PACKAGES=(
   fonts-ipafont-gothic
   nsis zip unzip python3
   libx11-dev libgl-dev libglu1-mesa-dev dpkg-dev xscreensaver procps
+  xserver-xorg-core xserver-xorg-video-dummy
 )
 
 vantrel_missing_packages() {
