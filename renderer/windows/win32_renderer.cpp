@@ -37,6 +37,7 @@ char statsPath[MAX_PATH] = "";
 // VANTREL_OTHER_MONITORS=cover: black covers instead of scene windows, as
 // with one monitor, so a run can measure what the other monitors cost.
 bool otherMonitorScenes = true;
+bool ownSceneContexts = false;
 
 // The variable's value, or nullptr when it is unset or longer than `size`.
 const char* environmentValue(const char* name, char* value, DWORD size) {
@@ -58,6 +59,10 @@ void readMeasuringSwitches() {
   const char* other = environmentValue("VANTREL_OTHER_MONITORS", others,
                                        sizeof(others));
   otherMonitorScenes = other == nullptr || lstrcmpiA(other, "cover") != 0;
+  char contexts[16];
+  const char* context = environmentValue("VANTREL_SCENE_CONTEXT", contexts,
+                                         sizeof(contexts));
+  ownSceneContexts = context != nullptr && lstrcmpiA(context, "own") == 0;
 }
 
 double processCpuSeconds() {
@@ -118,6 +123,7 @@ void setMainWindow(HWND w) { window = w; }
 bool openGlReady() { return renderingContext != nullptr; }
 HGLRC sharedRenderingContext() { return renderingContext; }
 const MeasuringSwitches& measuringSwitches() { return measuring; }
+bool sceneContextsOwn() { return ownSceneContexts; }
 
 void makeMainWindowCurrent() {
   if (renderingContext == nullptr) return;

@@ -37,6 +37,9 @@ HGLRC sharedRenderingContext();
 // Makes the context current on the main window again, with its projection.
 void makeMainWindowCurrent();
 const MeasuringSwitches& measuringSwitches();
+// Whether scene windows get contexts of their own (VANTREL_SCENE_CONTEXT=own,
+// to measure) rather than the shared one.
+bool sceneContextsOwn();
 
 // Lets tests make the star pool's allocation fail (nullptr: the default).
 void setStarPoolAllocator(PoolAllocator allocate);

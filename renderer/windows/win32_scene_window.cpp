@@ -42,14 +42,32 @@ bool SceneWindow::open(HINSTANCE instance, const char* className,
   return true;
 }
 
+// The shared context made current here, or a new one sharing its lists,
+// current and with the fixed state; nullptr on failure.
+HGLRC SceneWindow::makeContext(const SceneGl& gl) {
+  if (!gl.ownContext) {
+    return wglMakeCurrent(deviceContext_, gl.context) ? gl.context : nullptr;
+  }
+  HGLRC own = wglCreateContext(deviceContext_);
+  if (own == nullptr) return nullptr;
+  // NOTE: lists are shared only into a context that has none yet.
+  if (!wglShareLists(gl.context, own) || !wglMakeCurrent(deviceContext_, own)) {
+    wglDeleteContext(own);
+    return nullptr;
+  }
+  ownsContext_ = true;
+  applyFixedState();
+  return own;
+}
+
 bool SceneWindow::setUpGl(const SceneGl& gl) {
   if (gl.context == nullptr) return false;
   deviceContext_ = GetDC(window_);
   const auto setFormat =
       gl.setPixelFormat != nullptr ? gl.setPixelFormat : setPixelFormatOn;
   if (!setFormat(deviceContext_)) return false;
-  if (!wglMakeCurrent(deviceContext_, gl.context)) return false;
-  context_ = gl.context;
+  context_ = makeContext(gl);
+  if (context_ == nullptr) return false;
   // NOTE: only the main window's swap waits for the display; two paced
   // swaps a frame would halve the rate.
   requestSwapInterval(0);
@@ -79,8 +97,14 @@ void SceneWindow::drawFrame(const RendererState& shared, float elapsedSeconds,
 }
 
 void SceneWindow::close() {
+  if (glReady_ && ownsContext_) wglMakeCurrent(deviceContext_, context_);
   if (glReady_) trails_.release();
+  if (ownsContext_) {
+    wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(context_);
+  }
   glReady_ = false;
+  ownsContext_ = false;
   context_ = nullptr;
   destroyStarPool(scene_.starPool);
   scene_.starPool = nullptr;

@@ -14,6 +14,9 @@ namespace vantrel {
 // What a scene window draws with.
 struct SceneGl {
   HGLRC context = nullptr;  // the main window's; nullptr: no OpenGL at all
+  // A context of the window's own that shares the main one's display lists,
+  // instead of the main context made current here in turn.
+  bool ownContext = false;
   bool keepPicture = true;
   TrailOptions trailOptions;
   int (*setPixelFormat)(HDC dc) = nullptr;  // nullptr: setPixelFormatOn
@@ -37,8 +40,10 @@ class SceneWindow {
   // does nothing without OpenGL.
   void drawFrame(const RendererState& shared, float elapsedSeconds,
                  float frameDelta, FrameContent content);
-  // Frees the kept picture (the context must be current, on any window),
-  // the stars and the window.
+  // Frees the kept picture and the window's own context if it has one, the
+  // stars and the window. With the shared context, that context must be
+  // current (on any window); with its own, the caller restores its current
+  // context after.
   void close();
 
   HWND window() const { return window_; }
@@ -49,10 +54,12 @@ class SceneWindow {
 
  private:
   bool setUpGl(const SceneGl& gl);
+  HGLRC makeContext(const SceneGl& gl);
 
   HWND window_ = nullptr;
   HDC deviceContext_ = nullptr;
   HGLRC context_ = nullptr;
+  bool ownsContext_ = false;
   bool glReady_ = false;
   ScreenRect rect_ = {};
   Scene scene_;

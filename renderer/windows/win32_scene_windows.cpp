@@ -39,6 +39,7 @@ unsigned nextSeed() {
 std::unique_ptr<SceneWindow> makeSceneWindow(const ScreenRect& rect) {
   SceneGl gl;
   gl.context = sharedRenderingContext();
+  gl.ownContext = sceneContextsOwn();
   gl.keepPicture = measuringSwitches().keepPicture;
   gl.trailOptions = measuringSwitches().trailOptions;
   gl.setPixelFormat = pixelFormatCall;
@@ -93,6 +94,7 @@ void closeSceneWindows() {
   if (sceneInstance == nullptr) return;
   makeMainWindowCurrent();
   sceneWindows.clear();
+  makeMainWindowCurrent();
   UnregisterClassA(kSceneClassName, sceneInstance);
   sceneInstance = nullptr;
 }

@@ -100,6 +100,9 @@ struct Script {
 };
 Script script;
 
+// NOTE: a step that makes GL windows can outlast the timer's period; each
+// step waits (up to 6 s) for a frame after the one before, so a loop that
+// stops drawing still shows.
 void CALLBACK runScript(HWND, UINT, UINT_PTR id, DWORD) {
   if (framesDrawn() == script.framesBefore && ++script.waits < 24) return;
   if (script.next >= script.steps.size()) {
@@ -108,6 +111,8 @@ void CALLBACK runScript(HWND, UINT, UINT_PTR id, DWORD) {
   }
   script.framesAtStep.push_back(framesDrawn());
   script.steps[script.next++]();
+  script.framesBefore = framesDrawn();
+  script.waits = 0;
 }
 
 void CALLBACK safetyQuit(HWND, UINT, UINT_PTR id, DWORD) {
@@ -270,6 +275,37 @@ TEST_F(Covers, SecondMonitorGetsASceneWindowWhoseKeysReachTheRenderer) {
   info.cbSize = sizeof(info);
   EXPECT_FALSE(
       GetClassInfoExA(GetModuleHandleA(nullptr), "VantrelScene", &info));
+}
+
+TEST_F(Covers, SceneWindowWithAContextOfItsOwnDrawsAndGoesCleanly) {
+  // The arrangement measured against the shared context.
+  look = SceneLook();
+  SetEnvironmentVariableA("VANTREL_SCENE_CONTEXT", "own");
+  setMonitorSource(twoMonitors);
+  const int code = runWithSteps({
+      [] {
+        lookAtTheScene();
+        // The scene window goes while the program runs on.
+        setMonitorSource(oneMonitor);
+        displayChange();
+      },
+      [] {
+        look.mainLit =
+            litPixels(GetDC(mainWindowNow()), trailKeeper(), 320, 240);
+        look.starsAfter = static_cast<int>(sceneWindowCount());
+        pressEscapeOnMain();
+      },
+  });
+  SetEnvironmentVariableA("VANTREL_SCENE_CONTEXT", nullptr);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(look.scenes.size(), 1u);
+  EXPECT_TRUE(look.glReady);
+  EXPECT_GT(look.sceneLit, 0);
+  EXPECT_TRUE(look.ribbonInStep);
+  EXPECT_EQ(look.starsAfter, 0);
+  // The main window's context is current and drawing after the other went.
+  EXPECT_GT(look.mainLit, 0);
+  EXPECT_GT(script.framesAtStep[1], script.framesAtStep[0]);
 }
 
 int refusePixelFormat(HDC) { return 0; }

@@ -10,119 +10,21 @@ set -euo pipefail
 BIN=$(realpath "$1")
 WORK=$(realpath -m "$2")
 mkdir -p "$WORK"
+source "$(dirname "$0")/../../scripts/two-monitors-env.sh"
 rm -f "$WORK"/*.png "$WORK"/*.log
 fail() { echo "FAIL: $*"; exit 1; }
 
-# NOTE: Wine reads the monitors when its server starts, so this test keeps a
-# prefix and a server of its own, apart from the session the other tests
-# share.
-export WINEPREFIX="$WORK/prefix"
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
-# Only our own displays and processes are stopped.
-xorg_pid=""
 host_pid=""
 cleanup() {
   [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$xorg_pid" ]; then
-    kill "$xorg_pid" 2>/dev/null || true
-    wait "$xorg_pid" 2>/dev/null || true
-  fi
+  vantrel_two_monitors_cleanup
 }
 trap cleanup EXIT
 
-cat > "$WORK/xorg.conf" <<'CONF'
-Section "ServerFlags"
-  Option "AutoAddDevices" "false"
-  Option "AutoEnableDevices" "false"
-EndSection
-Section "Device"
-  Identifier "dev0"
-  Driver "dummy"
-  VideoRam 32768
-EndSection
-Section "Device"
-  Identifier "dev1"
-  Driver "dummy"
-  VideoRam 32768
-EndSection
-Section "Monitor"
-  Identifier "mon0"
-  HorizSync 28.0-80.0
-  VertRefresh 48.0-75.0
-  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
-EndSection
-Section "Monitor"
-  Identifier "mon1"
-  HorizSync 28.0-80.0
-  VertRefresh 48.0-75.0
-  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
-EndSection
-Section "Screen"
-  Identifier "scr0"
-  Device "dev0"
-  Monitor "mon0"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Modes "1024x768"
-  EndSubSection
-EndSection
-Section "Screen"
-  Identifier "scr1"
-  Device "dev1"
-  Monitor "mon1"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Modes "1024x768"
-  EndSubSection
-EndSection
-Section "ServerLayout"
-  Identifier "two"
-  Screen 0 "scr0"
-  Screen 1 "scr1" RightOf "scr0"
-  Option "Xinerama" "on"
-EndSection
-CONF
-
-# A free display number.
-for n in $(seq 119 160); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xorg -noreset +extension GLX -nolisten tcp -config "$WORK/xorg.conf" \
-    -logfile "$WORK/xorg.log" ":$n" >/dev/null 2>&1 &
-  xorg_pid=$!
-  export DISPLAY=":$n"
-  for i in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "$xorg_pid" 2>/dev/null || true
-  wait "$xorg_pid" 2>/dev/null || true
-  xorg_pid=""
-done
-[ -n "$xorg_pid" ] || fail "Xorg did not start (see $WORK/xorg.log)"
+vantrel_two_monitors "$WORK" || fail "no two-monitor desktop"
 [ "$(xdpyinfo | awk '/dimensions:/{print $2; exit}')" = 2048x768 ] \
   || fail "the desktop is not 2048x768: $(xdpyinfo | grep dimensions)"
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-fi
-# NOTE: without UseXVidMode=N Wine 8 aborts in its VidMode code and sees one
-# monitor; without Managed=N it waits for a window manager on every
-# full-monitor window.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXVidMode /t REG_SZ /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w
-# The desktop process outside any captured output (see wine-env.sh).
-wineserver -p
-wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
 
 probe() { wine "$BIN/monitor_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 

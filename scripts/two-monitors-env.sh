@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# A real two-monitor desktop for the Windows programs: Xorg with the dummy
+# driver, two 1024x768 screens side by side under Xinerama, and a Wine prefix
+# of its own that sees both monitors. Source it, call vantrel_two_monitors
+# WORK_DIR (config, log and prefix go there), and vantrel_two_monitors_cleanup
+# at the end; it stops only what it started.
+
+VANTREL_STARTED_XORG=""
+VANTREL_TWO_MONITORS_PREFIX=""
+
+# Writes the server's configuration into $1/xorg.conf.
+vantrel_two_monitors_config() {
+  local WORK="$1"
+  cat > "$WORK/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+  Identifier "dev0"
+  Driver "dummy"
+  VideoRam 32768
+EndSection
+Section "Device"
+  Identifier "dev1"
+  Driver "dummy"
+  VideoRam 32768
+EndSection
+Section "Monitor"
+  Identifier "mon0"
+  HorizSync 28.0-80.0
+  VertRefresh 48.0-75.0
+  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
+EndSection
+Section "Monitor"
+  Identifier "mon1"
+  HorizSync 28.0-80.0
+  VertRefresh 48.0-75.0
+  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
+EndSection
+Section "Screen"
+  Identifier "scr0"
+  Device "dev0"
+  Monitor "mon0"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Modes "1024x768"
+  EndSubSection
+EndSection
+Section "Screen"
+  Identifier "scr1"
+  Device "dev1"
+  Monitor "mon1"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Modes "1024x768"
+  EndSubSection
+EndSection
+Section "ServerLayout"
+  Identifier "two"
+  Screen 0 "scr0"
+  Screen 1 "scr1" RightOf "scr0"
+  Option "Xinerama" "on"
+EndSection
+CONF
+}
+
+# Starts Xorg on a free display and exports DISPLAY; false when it cannot.
+vantrel_two_monitors_display() {
+  local WORK="$1" n i
+  vantrel_two_monitors_config "$WORK"
+  for n in $(seq 119 160); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xorg -noreset +extension GLX -nolisten tcp -config "$WORK/xorg.conf" \
+      -logfile "$WORK/xorg.log" ":$n" >/dev/null 2>&1 &
+    VANTREL_STARTED_XORG=$!
+    export DISPLAY=":$n"
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$VANTREL_STARTED_XORG" 2>/dev/null || true
+    wait "$VANTREL_STARTED_XORG" 2>/dev/null || true
+    VANTREL_STARTED_XORG=""
+  done
+  echo "Xorg did not start (see $WORK/xorg.log)" >&2
+  return 1
+}
+
+# The prefix $1/prefix, set to see both monitors, with its server running.
+# NOTE: Wine reads the monitors when its server starts, so the prefix and its
+# server are apart from any other session. Without UseXVidMode=N Wine 8
+# aborts in its VidMode code and sees one monitor; without Managed=N it waits
+# for a window manager on every full-monitor window.
+vantrel_two_monitors_prefix() {
+  export WINEPREFIX="$1/prefix"
+  VANTREL_TWO_MONITORS_PREFIX="$WINEPREFIX"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  local key='HKCU\Software\Wine\X11 Driver'
+  wine reg add "$key" /v UseXVidMode /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  # The desktop process outside any captured output (see wine-env.sh).
+  wineserver -p
+  wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
+}
+
+# Both: the display, then the prefix.
+vantrel_two_monitors() {
+  mkdir -p "$1"
+  vantrel_two_monitors_display "$1" && vantrel_two_monitors_prefix "$1"
+}
+
+vantrel_two_monitors_cleanup() {
+  # Only this prefix's server: another session's may share the environment.
+  if [ -n "$VANTREL_TWO_MONITORS_PREFIX" ]; then
+    WINEPREFIX="$VANTREL_TWO_MONITORS_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$VANTREL_STARTED_XORG" ]; then
+    kill "$VANTREL_STARTED_XORG" 2>/dev/null || true
+    wait "$VANTREL_STARTED_XORG" 2>/dev/null || true
+    VANTREL_STARTED_XORG=""
+  fi
+}
