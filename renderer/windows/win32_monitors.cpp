@@ -52,9 +52,9 @@ std::vector<MonitorArea> enumerateMonitors() {
 
 void openMonitorWindows(HINSTANCE instance, HWND mainWindow, bool scenes) {
   plannedAround = mainWindow;
-  withScenes = scenes;
   openCovers(instance);
-  openSceneWindows(instance);
+  // Without the scene class the other monitors are covered black instead.
+  withScenes = scenes && openSceneWindows(instance);
   layOut();
 }
 

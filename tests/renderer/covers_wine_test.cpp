@@ -411,6 +411,27 @@ TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
   EXPECT_GT(script.framesAtStep[3], script.framesAtStep[2]);
 }
 
+TEST_F(Covers, WithoutTheSceneClassTheOtherMonitorIsCoveredBlack) {
+  // A class of that name already there: the renderer's registration fails.
+  WNDCLASSEXA taken = {};
+  taken.cbSize = sizeof(taken);
+  taken.lpfnWndProc = DefWindowProcA;
+  taken.hInstance = GetModuleHandleA(nullptr);
+  taken.lpszClassName = "VantrelScene";
+  ASSERT_NE(RegisterClassExA(&taken), 0);
+  seen.clear();
+  setMonitorSource(twoMonitors);
+  const int code = runWithSteps({[] {
+    see();
+    pressEscapeOnMain();
+  }});
+  UnregisterClassA("VantrelScene", GetModuleHandleA(nullptr));
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].covers, (std::vector<ScreenRect>{kRight}));
+  EXPECT_TRUE(seen[0].scenes.empty());
+}
+
 struct ForegroundProbe {
   int calls = 0;
   HWND window = nullptr;
