@@ -10,9 +10,9 @@
 #include "renderer/gl/measuring_switches.h"
 #include "renderer/scene/scene_clock.h"
 #include "renderer/windows/wgl_context.h"
+#include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_monitors.h"
 #include "renderer/windows/win32_scene_windows.h"
-#include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_window.h"
 #include "renderer/windows/window_size.h"
 
@@ -37,6 +37,8 @@ char statsPath[MAX_PATH] = "";
 // VANTREL_OTHER_MONITORS=cover: black covers instead of scene windows, as
 // with one monitor, so a run can measure what the other monitors cost.
 bool otherMonitorScenes = true;
+// VANTREL_SCENE_CONTEXT=own: a context for each scene window, to measure it
+// against the one shared context.
 bool ownSceneContexts = false;
 
 // The variable's value, or nullptr when it is unset or longer than `size`.
