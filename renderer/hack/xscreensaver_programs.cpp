@@ -25,7 +25,8 @@ std::vector<Line> splitLines(const std::string& text) {
     const std::size_t newline = text.find('\n', start);
     line.end = newline == std::string::npos ? text.size() : newline + 1;
     line.contentEnd = newline == std::string::npos ? text.size() : newline;
-    if (line.contentEnd > start && text[line.contentEnd - 1] == '\r') {
+    if (newline != std::string::npos && line.contentEnd > start &&
+        text[line.contentEnd - 1] == '\r') {
       --line.contentEnd;
     }
     lines.push_back(line);

@@ -37,6 +37,8 @@ TEST(XScreenSaverPrograms, EveryWayAListCanEnd) {
       {"file ends inside the list", "programs: \\\n  maze --root \\n\\",
        "programs: \\\n  maze --root \\n\\\n" + kOurs + "\n"},
       {"no line end at all", "programs:", "programs:\\\n" + kOurs + "\n"},
+      {"a lone CR at the end is no line end", "programs: maze\r",
+       "programs: maze\r \\n\\\n" + kOurs + "\n"},
       {"CRLF line ends", "programs: \\\r\n  maze \\n\\\r\n\r\nnice: 1\r\n",
        "programs: \\\r\n  maze \\n\\\r\n" + kOurs + "\\\r\n\r\nnice: 1\r\n"},
       {"the last programs line counts",
