@@ -166,8 +166,8 @@ std::string hackUsage(const char* programName) {
          "  --fps           print the frame rate to standard error once a "
          "second\n"
          "  --add-to-xscreensaver\n"
-         "                  add \"GL: vantrel --root\" to the programs list "
-         "in ~/.xscreensaver\n"
+         "                  add \"GL: vantrel --root\" to the programs list\n"
+         "                  in ~/.xscreensaver, once\n"
          "  Arrow keys change speed and stars in its own window. Single "
          "dashes work too.\n";
 }
