@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 #include "common/file_io.h"
@@ -30,16 +31,34 @@ std::string resolvedPath(const std::string& path) {
   return realpath(path.c_str(), target) != nullptr ? std::string(target) : path;
 }
 
-// Writes `contents` to `path` in one step with the owner and mode of `like`.
+bool writeAll(int fd, const std::string& contents) {
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t n =
+        write(fd, contents.data() + done, contents.size() - done);
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Writes `contents` to `path` in one step with the owner and mode of `like`:
+// a new file beside it, made private, given the old mode and flushed, then
+// renamed over it. The old file stays whole on any failure.
 bool writeLike(const std::string& path, const std::string& contents,
                const struct stat& like) {
-  if (!replaceWholeFile(path, contents)) return false;
-  // NOTE: the owner only differs when root edits another user's file; the
-  // file is in place by now, so a failure here leaves the edit standing.
-  const bool owned = chown(path.c_str(), like.st_uid, like.st_gid) == 0;
-  const bool moded = chmod(path.c_str(), like.st_mode & 07777) == 0;
-  static_cast<void>(owned && moded);
-  return true;
+  std::string temp = path + ".XXXXXX";
+  const int fd = mkstemp(&temp[0]);
+  if (fd < 0) return false;
+  // NOTE: the owner only differs when root edits another user's file.
+  const bool owned = fchown(fd, like.st_uid, like.st_gid) == 0;
+  static_cast<void>(owned);
+  bool ok = fchmod(fd, like.st_mode & 07777) == 0 && writeAll(fd, contents) &&
+            fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) unlink(temp.c_str());
+  return ok;
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 // empty, a read-only one, a missing one, and a link to one.
 #include "renderer/hack/xscreensaver_file.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -46,6 +48,21 @@ class XScreenSaverFile : public ::testing::Test {
     return slurp(path_);
   }
 
+  // The folder's entries, sorted, each after a '|'.
+  std::string names() const {
+    std::set<std::string> found;
+    DIR* dir = opendir(folder_.path().c_str());
+    if (dir == nullptr) return "no folder";
+    while (const dirent* entry = readdir(dir)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") found.insert(name);
+    }
+    closedir(dir);
+    std::string joined;
+    for (const std::string& name : found) joined += "|" + name;
+    return joined;
+  }
+
   test::TempFolder folder_;
   const std::string path_ = folder_.file(".xscreensaver");
 };
@@ -66,7 +83,7 @@ TEST_F(XScreenSaverFile, AddsOnceToAFreshSettingsFileAndKeepsABackup) {
   EXPECT_EQ(slurp(path_ + ".bak"), before);
   EXPECT_EQ(modeOf(path_), 0600u);
   EXPECT_EQ(modeOf(path_ + ".bak"), 0600u);
-  EXPECT_NE(access((path_ + ".new").c_str(), F_OK), 0) << "temporary left";
+  EXPECT_EQ(names(), "|.xscreensaver|.xscreensaver.bak") << "temporary left";
 
   const FileEditReport second = addToXScreenSaverFile(path_);
   EXPECT_EQ(second.exitCode, 0);
@@ -121,6 +138,16 @@ TEST_F(XScreenSaverFile, ReadOnlyMissingOrForeignFilesAreNotTouched) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.message.find("programs:"), std::string::npos);
   EXPECT_EQ(slurp(other), "XTerm*background: black\n");
+}
+
+TEST_F(XScreenSaverFile, NoBackupNoEdit) {
+  const std::string before = place("empty-list.xscreensaver");
+  ASSERT_EQ(mkdir((path_ + ".bak").c_str(), 0755), 0);  // cannot be replaced
+  const FileEditReport result = addToXScreenSaverFile(path_);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("backup"), std::string::npos) << result.message;
+  EXPECT_EQ(slurp(path_), before);
+  EXPECT_EQ(names(), "|.xscreensaver|.xscreensaver.bak") << "temporary left";
 }
 
 TEST_F(XScreenSaverFile, ALinkStaysALinkToTheEditedFile) {
