@@ -73,16 +73,47 @@ std::size_t programsValueStart(const std::string& content) {
   return at + sizeof(kKey) - 1;
 }
 
+// The lines the last "programs:" resource spans, and where its value starts
+// on the first one.
+struct ListSpan {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  std::size_t valueStart = 0;
+};
+
+std::string lineText(const std::string& file, const Line& line) {
+  return file.substr(line.start, line.contentEnd - line.start);
+}
+
+// False when no line sets "programs:". As with any X resource, the last
+// setting is the one that counts.
+bool findProgramsList(const std::string& file, const std::vector<Line>& lines,
+                      ListSpan& list) {
+  bool found = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t start = programsValueStart(lineText(file, lines[i]));
+    if (start != std::string::npos) {
+      list.first = i;
+      list.valueStart = start;
+      found = true;
+    }
+  }
+  list.last = list.first;
+  while (found && list.last + 1 < lines.size() &&
+         continues(lineText(file, lines[list.last]))) {
+    ++list.last;
+  }
+  return found;
+}
+
 // The list's value as one text: continuation backslashes removed, its \n
 // escapes still in place.
 std::string joinedValue(const std::string& file, const std::vector<Line>& lines,
-                        std::size_t first, std::size_t last,
-                        std::size_t valueStart) {
+                        const ListSpan& list) {
   std::string value;
-  for (std::size_t i = first; i <= last; ++i) {
-    std::string content = file.substr(
-        lines[i].start, lines[i].contentEnd - lines[i].start);
-    if (i == first) content = content.substr(valueStart);
+  for (std::size_t i = list.first; i <= list.last; ++i) {
+    std::string content = lineText(file, lines[i]);
+    if (i == list.first) content = content.substr(list.valueStart);
     if (continues(content)) content.pop_back();
     value += content;
   }
@@ -105,6 +136,37 @@ bool listsVantrel(const std::string& value) {
 std::string entryLine(bool continued) {
   return std::string("  ") + kXScreenSaverEntry +
          (continued ? " \\n\\" : " \\n");
+}
+
+// The file with our entry as the list's last, in the list's line ends.
+std::string withEntry(const std::string& file, const std::vector<Line>& lines,
+                      const ListSpan& list) {
+  const Line& last = lines[list.last];
+  const std::string eol =
+      lines[list.first].end - lines[list.first].contentEnd == 2 ? "\r\n"
+                                                                : "\n";
+  const std::string missingEol = last.end == last.contentEnd ? eol : "";
+  const std::string entries = trimmed(joinedValue(file, lines, list));
+  // The entry before ours must end in a \n escape, or the two would merge.
+  const bool needsSeparator = !entries.empty() && !endsWith(entries, "\\n");
+  const std::string separator = needsSeparator ? "\\n\\" + eol : "";
+  const std::string lastContent = lineText(file, last);
+  std::string text = file;
+  if (list.last > list.first && trimmed(lastContent).empty()) {
+    // The usual end: a blank line closes the list; ours goes before it.
+    text.insert(last.start, separator + entryLine(true) + eol);
+  } else if (continues(lastContent)) {
+    // The file ends inside the list.
+    text += missingEol + separator + entryLine(false) + eol;
+  } else {
+    // The list's last line carries an entry (or nothing, after
+    // "programs:"): it now continues onto our line, which ends the list.
+    const std::string joint =
+        entries.empty() ? "\\" : (needsSeparator ? " \\n\\" : "\\");
+    text.insert(last.end, missingEol + entryLine(false) + eol);
+    text.insert(last.contentEnd, joint);
+  }
+  return text;
 }
 
 }  // namespace
@@ -145,55 +207,14 @@ ProgramsEditResult addToProgramsList(const std::string& file) {
     return result;
   }
   const std::vector<Line> lines = splitLines(file);
-  auto content = [&](std::size_t i) {
-    return file.substr(lines[i].start, lines[i].contentEnd - lines[i].start);
-  };
-  // As with any X resource, the last setting is the one that counts.
-  std::size_t first = lines.size();
-  std::size_t valueStart = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::size_t start = programsValueStart(content(i));
-    if (start != std::string::npos) {
-      first = i;
-      valueStart = start;
-    }
-  }
-  if (first == lines.size()) return result;  // NoList
-  std::size_t last = first;
-  while (last + 1 < lines.size() && continues(content(last))) ++last;
-
-  const std::string value = joinedValue(file, lines, first, last, valueStart);
-  if (listsVantrel(value)) {
+  ListSpan list;
+  if (!findProgramsList(file, lines, list)) return result;  // NoList
+  if (listsVantrel(joinedValue(file, lines, list))) {
     result.outcome = ProgramsEdit::AlreadyListed;
     return result;
   }
   result.outcome = ProgramsEdit::Added;
-  const std::string eol =
-      lines[first].end - lines[first].contentEnd == 2 ? "\r\n" : "\n";
-  const std::string entries = trimmed(value);
-  // The entry before ours must end in a \n escape, or the two would merge.
-  const bool needsSeparator = !entries.empty() && !endsWith(entries, "\\n");
-  const std::string separator = needsSeparator ? "\\n\\" + eol : "";
-  const std::string lastContent = content(last);
-
-  if (last > first && trimmed(lastContent).empty()) {
-    // The usual end: a blank line closes the list; ours goes before it.
-    result.text.insert(lines[last].start,
-                       separator + entryLine(true) + eol);
-  } else if (continues(lastContent)) {
-    // The file ends inside the list.
-    std::string tail = lines[last].end == lines[last].contentEnd ? eol : "";
-    result.text += tail + separator + entryLine(false) + eol;
-  } else {
-    // The list's last line carries an entry (or nothing, after
-    // "programs:"): it now continues onto our line, which ends the list.
-    const std::string joint =
-        entries.empty() ? "\\" : (needsSeparator ? " \\n\\" : "\\");
-    const std::string ending =
-        lines[last].end == lines[last].contentEnd ? eol : "";
-    result.text.insert(lines[last].end, ending + entryLine(false) + eol);
-    result.text.insert(lines[last].contentEnd, joint);
-  }
+  result.text = withEntry(file, lines, list);
   return result;
 }
 
