@@ -2,7 +2,7 @@
 # End to end with Debian's mate-screensaver: it finds the packaged desktop
 # entry through its menu, with the theme screensavers-vantrel selected runs
 # the hack on --activate (lit, coloured and moving) and ends it within 2 s of
-# --deactivate.
+# --deactivate; its preferences program previews it in a small window.
 #   bash tests/linux/mate_screensaver_test.sh <vantrel-xscreensaver_*.deb>
 # NOTE: mate-screensaver runs only programs in its own and XScreenSaver's
 # hack folders, so the hack is put in place as installed (in a mount
@@ -31,7 +31,9 @@ fi
 WORK="$VANTREL_IN_SESSION"
 XVFB_PID=""
 SAVER_PID=""
+PREFS_PID=""
 cleanup() {
+  [ -n "$PREFS_PID" ] && kill "$PREFS_PID" 2>/dev/null || true
   [ -n "$SAVER_PID" ] && kill "$SAVER_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait 2>/dev/null || true
@@ -80,21 +82,42 @@ pid=$(pgrep -f -- "^$HACK --root" | head -1)
 echo "ok: --activate started $(tr '\0' ' ' </proc/$pid/cmdline) at nice $(ps -o ni= -p "$pid" | tr -d ' ')," \
   "with $(tr '\0' '\n' </proc/$pid/environ | grep '^XSCREENSAVER_WINDOW=')"
 
-measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
-sleep 3
-import -window root "$WORK/first.png"
-sleep 0.5
-import -window root "$WORK/second.png"
-read -r brightness saturation < <(measure "$WORK/second.png")
-changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
-echo "screen: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
-awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }' || fail "the screen is not lit"
-awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }' || fail "the screen has no colour"
-[ "${changed%%.*}" -gt 20000 ] 2>/dev/null || fail "the picture does not move"
-echo "ok: the screen is lit, coloured and moving"
+# Lit, coloured and moving: window ($1, "root" or an id), least changed
+# pixels in half a second ($2).
+expect_flight() {
+  measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
+  sleep 3
+  import -window "$1" "$WORK/first.png"
+  sleep 0.5
+  import -window "$1" "$WORK/second.png"
+  read -r brightness saturation < <(measure "$WORK/second.png")
+  changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
+  echo "window $1: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
+  awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }' || fail "$1 is not lit"
+  awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }' || fail "$1 has no colour"
+  [ "${changed%%.*}" -gt "$2" ] 2>/dev/null || fail "the picture in $1 does not move"
+  echo "ok: $1 is lit, coloured and moving"
+}
+expect_flight root 20000
 
 mate-screensaver-command --deactivate >/dev/null
 start=$(date +%s.%N)
 for _ in $(seq 1 40); do hack_running || break; sleep 0.05; done
 hack_running && fail "the hack still runs 2 s after --deactivate"
 echo "ok: the hack was gone $(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }') s after --deactivate"
+
+# The preferences program previews the selected theme in a window of its own.
+mate-screensaver-preferences >"$WORK/prefs.log" 2>&1 &
+PREFS_PID=$!
+for _ in $(seq 1 150); do hack_running && break; sleep 0.1; done
+hack_running || fail "the preferences program did not start the hack"
+pid=$(pgrep -f -- "^$HACK --root" | head -1)
+preview=$(tr '\0' '\n' </proc/"$pid"/environ | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+size=$(xwininfo -id "$preview" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+echo "ok: the preview runs the hack in $preview, $size"
+expect_flight "$preview" 1000
+kill "$PREFS_PID"
+PREFS_PID=""
+for _ in $(seq 1 40); do hack_running || break; sleep 0.05; done
+hack_running && fail "the preview's hack still runs 2 s after the preferences closed"
+echo "ok: closing the preferences ended the preview's hack"
