@@ -16,6 +16,8 @@ VANTREL_PACKAGES=(
   nsis zip unzip python3
   libx11-dev libgl-dev libglu1-mesa-dev dpkg-dev xscreensaver procps
   xserver-xorg-core xserver-xorg-video-dummy
+  lintian desktop-file-utils man-db binutils util-linux
+  mate-screensaver xsecurelock dbus libglib2.0-bin dconf-service dconf-gsettings-backend
 )
 
 vantrel_missing_packages() {

@@ -60,11 +60,15 @@ HackParse failure(std::string message) {
 // Applies one option that needs no value; false when the name is none.
 bool applyFlag(const std::string& name, HackOptions& options) {
   if (name == "root") {
-    options.target = HackTarget::Root;
+    if (options.target != HackTarget::WindowId) {
+      options.target = HackTarget::Root;
+    }
   } else if (name == "fps") {
     options.fps = true;
   } else if (name == "help" || name == "h") {
     options.help = true;
+  } else if (name == "add-to-xscreensaver") {
+    options.addToXScreenSaver = true;
   } else {
     return false;
   }
@@ -150,6 +154,7 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
 std::string hackUsage(const char* programName) {
   return std::string("usage: ") + programName +
          " [--root | --window-id ID] [--speed N] [--stars N] [--fps]\n"
+         "       " + std::string(programName) + " --add-to-xscreensaver\n"
          "  Vantrel's star flight as an XScreenSaver hack.\n"
          "  --root          draw on XSCREENSAVER_WINDOW, or on the root "
          "window\n"
@@ -160,6 +165,9 @@ std::string hackUsage(const char* programName) {
          "                  it then grows by one every 11 frames\n"
          "  --fps           print the frame rate to standard error once a "
          "second\n"
+         "  --add-to-xscreensaver\n"
+         "                  add \"GL: vantrel --root\" to the programs list\n"
+         "                  in ~/.xscreensaver, once\n"
          "  Arrow keys change speed and stars in its own window. Single "
          "dashes work too.\n";
 }

@@ -23,6 +23,7 @@ struct HackOptions {
   int stars = 50;    // the starting star count, 0..kHackMaxStars
   bool fps = false;  // print the frame rate to stderr once a second
   bool help = false;
+  bool addToXScreenSaver = false;  // edit ~/.xscreensaver instead of drawing
 };
 
 struct HackParse {
@@ -31,8 +32,8 @@ struct HackParse {
   std::string error;  // one line without a newline, when !ok
 };
 
-// Parses argv[1..argc-1]. A later --root or --window-id replaces an earlier
-// one, as the last word wins in XScreenSaver's own hacks.
+// Parses argv[1..argc-1]. --window-id wins over --root in any order, as
+// XScreenSaver's settings program passes both for its preview.
 HackParse parseHackOptions(int argc, const char* const* argv);
 
 // An X window id as decimal or 0x hexadecimal. False for anything else, for

@@ -4,8 +4,10 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "renderer/hack/xscreensaver_file.h"
 #include "renderer/x11/x11_hack.h"
 
 namespace {
@@ -42,6 +44,15 @@ namespace {
 // suppression can name; the process's end closes the connection anyway.
 Hack hackState;
 
+// --add-to-xscreensaver: one line on what was done to ~/.xscreensaver.
+int addToXScreenSaver() {
+  const FileEditReport done =
+      addToXScreenSaverFile(xscreensaverFilePath(std::getenv("HOME")));
+  if (done.exitCode != 0) return fail(done.message);
+  std::printf("vantrel: %s\n", done.message.c_str());
+  return 0;
+}
+
 int runHack(Display* display, const HackOptions& options, Hack& hack) {
   startHackScene(hack, options);
   const std::string error = openHackWindow(display, options, hack);
@@ -59,6 +70,7 @@ int runProgram(int argc, char** argv) {
     std::fputs(hackUsage("vantrel").c_str(), stdout);
     return 0;
   }
+  if (parsed.options.addToXScreenSaver) return addToXScreenSaver();
   installStopSignals();
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return fail("cannot open the X display");

@@ -41,17 +41,32 @@ TEST(HackOptions, OneOrTwoDashesAndEveryOption) {
   EXPECT_TRUE(parse({"-h"}).options.help);
 }
 
-TEST(HackOptions, WindowIdDecimalOrHexAndTheLastTargetWins) {
+TEST(HackOptions, WindowIdDecimalOrHexWinsOverRootInAnyOrder) {
   HackParse result = parse({"-window-id", "0x400008"});
   ASSERT_TRUE(result.ok);
   EXPECT_EQ(result.options.target, HackTarget::WindowId);
   EXPECT_EQ(result.options.windowId, 0x400008ul);
   result = parse({"--window-id", "4194312"});
   EXPECT_EQ(result.options.windowId, 4194312ul);
-  result = parse({"--window-id", "0X1fffffff", "--root"});
-  ASSERT_TRUE(result.ok);
-  EXPECT_EQ(result.options.windowId, 0x1FFFFFFFul);
-  EXPECT_EQ(result.options.target, HackTarget::Root);
+  // XScreenSaver's settings program previews with both.
+  for (const auto& args : {std::vector<const char*>{"--window-id",
+                                                    "0X1fffffff", "--root"},
+                           std::vector<const char*>{"-root", "-window-id",
+                                                    "0X1fffffff", "-root"}}) {
+    result = parse(args);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.options.target, HackTarget::WindowId) << args[0];
+    EXPECT_EQ(result.options.windowId, 0x1FFFFFFFul);
+  }
+  result = parse({"--window-id", "5", "--window-id", "7"});
+  EXPECT_EQ(result.options.windowId, 7ul);
+}
+
+TEST(HackOptions, AddToXScreenSaverIsAnActionOfItsOwn) {
+  EXPECT_FALSE(parse({"--root"}).options.addToXScreenSaver);
+  EXPECT_TRUE(parse({"--add-to-xscreensaver"}).options.addToXScreenSaver);
+  EXPECT_TRUE(parse({"-add-to-xscreensaver"}).options.addToXScreenSaver);
+  EXPECT_FALSE(parse({"--add-to-xscreensaver", "now"}).ok);
 }
 
 TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
@@ -109,12 +124,21 @@ TEST(HackOptions, XScreenSaverWindowOrTheRoot) {
   EXPECT_EQ(id, 77ul);
   EXPECT_FALSE(rootTargetWindow("window", id));
   EXPECT_FALSE(rootTargetWindow("0x400008 ", id));
+  // As hosts hand them on: negative, signed, overlong and zero are no ids.
+  for (const char* bad : {"-4194312", "+77", "0x", "0", "0x0", "536870912",
+                          "99999999999999999999999999", "0x4000080000000000",
+                          "1e6", "0b101", "\xff"}) {
+    EXPECT_FALSE(rootTargetWindow(bad, id)) << bad;
+  }
+  EXPECT_TRUE(rootTargetWindow("536870911", id));
+  EXPECT_EQ(id, 0x1FFFFFFFul);
 }
 
 TEST(HackOptions, UsageNamesEveryOption) {
   const std::string usage = hackUsage("vantrel");
   for (const char* word : {"--root", "--window-id", "--speed", "--stars",
-                           "--fps", "XSCREENSAVER_WINDOW", "standard error"}) {
+                           "--fps", "XSCREENSAVER_WINDOW", "standard error",
+                           "--add-to-xscreensaver"}) {
     EXPECT_NE(usage.find(word), std::string::npos) << word;
   }
 }

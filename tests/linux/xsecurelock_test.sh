@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# End to end with Debian's xsecurelock: with XSECURELOCK_SAVER naming the
+# installed hack it runs it with -root and a decimal XSCREENSAVER_WINDOW;
+# the screen is lit, coloured and moving; when xsecurelock ends, so does the
+# hack (within 2 s).
+#   bash tests/linux/xsecurelock_test.sh <vantrel-xscreensaver_*.deb>
+set -euo pipefail
+
+DEB="$(realpath "$1")"
+if [ -z "${VANTREL_UNPACKED:-}" ]; then
+  exec bash "$(dirname "${BASH_SOURCE[0]}")/with_installed_hack.sh" "$DEB" \
+    bash "${BASH_SOURCE[0]}" "$DEB"
+fi
+
+WORK="$(mktemp -d)"
+XVFB_PID=""
+LOCK_PID=""
+cleanup() {
+  [ -n "$LOCK_PID" ] && kill "$LOCK_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; [ -f "$WORK/lock.log" ] && tail -20 "$WORK/lock.log"; exit 1; }
+
+HACK=/usr/libexec/xscreensaver/vantrel
+cmp -s "$HACK" "$VANTREL_UNPACKED$HACK" || fail "the packaged hack is not in place"
+
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX \
+  >/dev/null 2>&1 &
+XVFB_PID=$!
+exec 3>&-
+for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$WORK/display")"
+
+XSECURELOCK_SAVER="$HACK" xsecurelock >"$WORK/lock.log" 2>&1 &
+LOCK_PID=$!
+
+# Running, not a zombie that waits to be reaped.
+hack_pid() {
+  local pid
+  for pid in $(pgrep -f -- "^$HACK" || true); do
+    [ "$(ps -o stat= -p "$pid" | cut -c1)" != Z ] && { echo "$pid"; return 0; }
+  done
+  return 1
+}
+for _ in $(seq 1 150); do hack_pid >/dev/null && break; sleep 0.1; done
+pid=$(hack_pid) || fail "xsecurelock did not start the hack"
+args="$(tr '\0' ' ' </proc/"$pid"/cmdline)"
+window="$(tr '\0' '\n' </proc/"$pid"/environ | sed -n 's/^XSCREENSAVER_WINDOW=//p')"
+echo "ok: xsecurelock started $args with XSCREENSAVER_WINDOW=$window"
+[ "$args" = "$HACK -root " ] || fail "the hack's arguments are not -root"
+[[ "$window" =~ ^[1-9][0-9]*$ ]] || fail "the window id is not decimal"
+
+measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
+sleep 3
+import -window root "$WORK/first.png"
+sleep 0.5
+import -window root "$WORK/second.png"
+read -r brightness saturation < <(measure "$WORK/second.png")
+changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
+echo "screen: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
+awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }' || fail "the screen is not lit"
+awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }' || fail "the screen has no colour"
+[ "${changed%%.*}" -gt 20000 ] 2>/dev/null || fail "the picture does not move"
+echo "ok: the screen is lit, coloured and moving"
+
+kill -TERM "$LOCK_PID"
+start=$(date +%s.%N)
+for _ in $(seq 1 40); do hack_pid >/dev/null || break; sleep 0.05; done
+hack_pid >/dev/null && fail "the hack still runs 2 s after xsecurelock ended"
+echo "ok: the hack was gone $(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }') s after xsecurelock's SIGTERM"
