@@ -159,7 +159,7 @@ void runFrame() {
   runFrameAt(sceneClock.elapsedSeconds(), sceneClock.frameDelta());
 }
 
-void runFrameAt(float elapsedSeconds, float frameDelta) {
+void runFrameAt(double elapsedSeconds, float frameDelta) {
   ++frameCount;
   drawFrame(scene, trails, elapsedSeconds, frameDelta, measuring.content);
   SwapBuffers(deviceContext);

@@ -27,7 +27,7 @@ void resetPixelProjection();
 // One frame at the clock's time.
 void runFrame();
 // One frame at a chosen time (seconds), drawn and swapped; runFrame's body.
-void runFrameAt(float elapsedSeconds, float frameDelta);
+void runFrameAt(double elapsedSeconds, float frameDelta);
 void shutdownRenderer();
 bool openGlReady();
 
