@@ -7,20 +7,26 @@
 #include <string>
 
 #include "renderer/x11/x11_hack.h"
+#include "renderer/x11/x11_wait.h"
 
 namespace {
 
-// Set by SIGTERM, SIGINT and SIGHUP; the loop polls it once a frame.
+// Set by SIGTERM, SIGINT and SIGHUP; the loop tests it once a frame and
+// before every wait.
 volatile std::sig_atomic_t stopRequested = 0;
 
 extern "C" void onStopSignal(int) { stopRequested = 1; }
+
+sigset_t stopSignals;
 
 void installStopSignals() {
   struct sigaction action = {};
   action.sa_handler = onStopSignal;
   sigemptyset(&action.sa_mask);
+  sigemptyset(&stopSignals);
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     sigaction(signal, &action, nullptr);
+    sigaddset(&stopSignals, signal);
   }
 }
 
@@ -48,7 +54,14 @@ int runHack(Display* display, const HackOptions& options, Hack& hack) {
   if (!error.empty()) return fail(error);
   if (!startHackGl(hack)) return fail("cannot make an OpenGL context current");
   if (!startHackClock(hack)) return fail("out of memory for the stars");
-  while (stopRequested == 0 && handleHackEvents(hack)) runHackFrame(hack);
+  while (stopRequested == 0 && handleHackEvents(hack)) {
+    double wait = -1.0;  // nothing shows: until an event says otherwise
+    if (hack.shown) {
+      runHackFrame(hack);
+      wait = nextFrameWait(hack);
+    }
+    waitForX(display, wait, stopRequested, stopSignals);
+  }
   return 0;
 }
 
