@@ -199,9 +199,14 @@ bool handleHackEvents(Hack& hack) {
         hack.surface.display,
         RootWindow(hack.surface.display, hack.visual->screen)));
   }
-  const bool shown = surfaceShown(hack.surface);
-  if (!shown) hack.pacer.pause();
-  hack.shown = shown;
+  // NOTE: the map state costs round trips, so it is asked for ten times a
+  // second while frames run; a hidden window waits for an event anyway.
+  const double now = clockSeconds(CLOCK_MONOTONIC);
+  if (!hack.shown || now - hack.shownCheckedAt >= 0.1 || events.any) {
+    hack.shownCheckedAt = now;
+    hack.shown = surfaceShown(hack.surface);
+    if (!hack.shown) hack.pacer.pause();
+  }
   return !onKeys(hack, events);
 }
 

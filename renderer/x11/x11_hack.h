@@ -27,6 +27,7 @@ struct Hack {
   FrameRateMeter meter;
   FramePacer pacer;
   bool shown = true;  // the window can be seen: frames are drawn
+  double shownCheckedAt = 0.0;  // monotonic seconds
   double startedAt = 0.0;  // monotonic seconds
   bool printFps = false;
   int growthCounter = 0;

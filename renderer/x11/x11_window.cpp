@@ -187,6 +187,7 @@ WindowEvents takeWindowEvents(X11Surface& surface) {
   while (XPending(surface.display) > 0) {
     XEvent event;
     XNextEvent(surface.display, &event);
+    events.any = true;
     switch (event.type) {
       case ConfigureNotify:
         onConfigure(event.xconfigure, surface, events);

@@ -28,6 +28,7 @@ struct WindowEvents {
   bool closed = false;   // the window manager's close, or the window destroyed
   bool resized = false;  // width and height of the surface changed
   bool refreshChanged = false;  // the screen's mode, and so its rate, changed
+  bool any = false;  // any event at all came
   static constexpr int kMaxKeys = 16;
   unsigned keys[kMaxKeys] = {};  // the renderer's key codes, in order
   int keyCount = 0;
