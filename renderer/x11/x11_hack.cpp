@@ -205,7 +205,10 @@ bool handleHackEvents(Hack& hack) {
   if (!hack.shown || now - hack.shownCheckedAt >= 0.1 || events.any) {
     hack.shownCheckedAt = now;
     hack.shown = surfaceShown(hack.surface);
-    if (!hack.shown) hack.pacer.pause();
+    if (!hack.shown) {
+      hack.pacer.pause();
+      hack.frameDueAt = 0.0;  // the first frame once shown comes at once
+    }
   }
   return !onKeys(hack, events);
 }
@@ -220,9 +223,15 @@ void runHackFrame(Hack& hack) {
   reportFrameRate(hack);
 }
 
-double nextFrameWait(Hack& hack) {
-  if (!hack.switches.paced) return 0.0;
-  return hack.pacer.afterSwap(clockSeconds(CLOCK_MONOTONIC));
+void scheduleNextHackFrame(Hack& hack) {
+  if (!hack.switches.paced) return;
+  const double now = clockSeconds(CLOCK_MONOTONIC);
+  hack.frameDueAt = now + hack.pacer.afterSwap(now);
+}
+
+double secondsToNextHackFrame(const Hack& hack) {
+  const double left = hack.frameDueAt - clockSeconds(CLOCK_MONOTONIC);
+  return left > 0.0 ? left : 0.0;
 }
 
 void writeHackFrameStats(const Hack& hack) {

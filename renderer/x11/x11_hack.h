@@ -28,6 +28,7 @@ struct Hack {
   FramePacer pacer;
   bool shown = true;  // the window can be seen: frames are drawn
   double shownCheckedAt = 0.0;  // monotonic seconds
+  double frameDueAt = 0.0;      // monotonic seconds
   double startedAt = 0.0;  // monotonic seconds
   bool printFps = false;
   int growthCounter = 0;
@@ -53,9 +54,11 @@ void resetHackPicture(Hack& hack);
 bool handleHackEvents(Hack& hack);
 // Growth, clock, the frame's drawing and the swap.
 void runHackFrame(Hack& hack);
-// After a frame: seconds to wait before the next, so frames do not outrun
-// the display where the swap does not pace them; 0 with pacing switched off.
-double nextFrameWait(Hack& hack);
+// After a frame: when the next is due, so frames do not outrun the display
+// where the swap does not pace them; at once with pacing switched off.
+void scheduleNextHackFrame(Hack& hack);
+// Seconds until the next frame is due; 0 when it is.
+double secondsToNextHackFrame(const Hack& hack);
 // VANTREL_FRAME_STATS, when set.
 void writeHackFrameStats(const Hack& hack);
 // GL objects, context, own window and star pool released.

@@ -55,12 +55,19 @@ int runHack(Display* display, const HackOptions& options, Hack& hack) {
   if (!startHackGl(hack)) return fail("cannot make an OpenGL context current");
   if (!startHackClock(hack)) return fail("out of memory for the stars");
   while (stopRequested == 0 && handleHackEvents(hack)) {
-    double wait = -1.0;  // nothing shows: until an event says otherwise
-    if (hack.shown) {
-      runHackFrame(hack);
-      wait = nextFrameWait(hack);
+    if (!hack.shown) {
+      // Nothing shows: wait until an event says otherwise.
+      waitForX(display, -1.0, stopRequested, stopSignals);
+      continue;
     }
-    waitForX(display, wait, stopRequested, stopSignals);
+    // An event that ends the wait early is handled, then the wait goes on.
+    const double wait = secondsToNextHackFrame(hack);
+    if (wait > 0.0) {
+      waitForX(display, wait, stopRequested, stopSignals);
+      continue;
+    }
+    runHackFrame(hack);
+    scheduleNextHackFrame(hack);
   }
   return 0;
 }
