@@ -14,7 +14,7 @@ VANTREL_PACKAGES=(
   libasound2-plugins alsa-utils sox lame
   fonts-ipafont-gothic
   nsis zip unzip python3
-  libx11-dev libgl-dev libglu1-mesa-dev dpkg-dev xscreensaver procps
+  libx11-dev libgl-dev libglu1-mesa-dev libxrandr-dev dpkg-dev xscreensaver procps
   xserver-xorg-core xserver-xorg-video-dummy
   lintian desktop-file-utils man-db binutils util-linux
   mate-screensaver xsecurelock dbus libglib2.0-bin dconf-service dconf-gsettings-backend

@@ -15,7 +15,9 @@
 #   hack             the Linux hack's star flight (its own window, or --root)
 #   hack-bare        the hack's bare frame
 # The star count is held at 1000 (VANTREL_HOLD_STARS): raised by the keys,
-# it grows past 1000 to 0 within eleven frames.
+# it grows past 1000 to 0 within eleven frames. Pacing is off
+# (VANTREL_PACING=off): these are full-speed figures; scripts/pacing-fps.sh
+# measures the paced programs.
 # Three rounds, interleaved; the medians and their ratios are printed.
 #
 #   VANTREL_BUILD_ROOT=dir   build folders (default ./build)
@@ -84,7 +86,7 @@ measure_hack() {
   [ "$size" = 1920x1080 ] && args+=(--root)
   [ "$kind" = hack-bare ] && env=(VANTREL_BARE_FRAME=1)
   rm -f "$stats"
-  env -u XSCREENSAVER_WINDOW "${env[@]}" VANTREL_HOLD_STARS=1000 \
+  env -u XSCREENSAVER_WINDOW "${env[@]}" VANTREL_PACING=off VANTREL_HOLD_STARS=1000 \
     VANTREL_FRAME_STATS="$stats" "$HACK" "${args[@]}" >/dev/null 2>&1 &
   local pid=$!
   sleep "$SECONDS_TO_RUN"
@@ -108,7 +110,7 @@ measure() {
   esac
   printf '[Settings]\r\nWidth= %s\r\nHeight= %s\r\n' "${size%x*}" "${size#*x}" > "$INI"
   rm -f "$stats"
-  env "${env[@]}" VANTREL_HOLD_STARS=1000 \
+  env "${env[@]}" VANTREL_PACING=off VANTREL_HOLD_STARS=1000 \
     VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
     wine "$exe" >/dev/null 2>&1 &
   local pid=$! win

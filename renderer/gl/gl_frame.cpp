@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-void drawFrame(Scene& scene, TrailKeeper& trails, float elapsedSeconds,
+void drawFrame(Scene& scene, TrailKeeper& trails, double elapsedSeconds,
                float frameDelta, FrameContent content) {
   trails.beginFrame();
   if (content == FrameContent::BareFade) {

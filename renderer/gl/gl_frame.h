@@ -14,7 +14,7 @@ enum class FrameContent {
 // The kept picture as target, the scene's step and drawing (or only the
 // fade), then the picture to the window's back buffer, glFinish and glFlush.
 // The caller swaps.
-void drawFrame(Scene& scene, TrailKeeper& trails, float elapsedSeconds,
+void drawFrame(Scene& scene, TrailKeeper& trails, double elapsedSeconds,
                float frameDelta, FrameContent content);
 
 }  // namespace vantrel

@@ -84,7 +84,7 @@ void drawBandHalf(const KnotRibbon& ribbon, int side) {
 
 }  // namespace
 
-void stepScene(Scene& scene, float elapsedSeconds, float frameDelta) {
+void stepScene(Scene& scene, double elapsedSeconds, float frameDelta) {
   if (scene.starPool != nullptr) {
     advanceStars(scene.starPool, scene.state.starCount, frameDelta);
   }
@@ -100,7 +100,7 @@ void drawFade(const RendererState& state) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
-void drawScene(Scene& scene, float elapsedSeconds) {
+void drawScene(Scene& scene, double elapsedSeconds) {
   drawFade(scene.state);
   if (scene.starPool != nullptr) {
     for (int i = 0; i < scene.state.starCount; ++i) {
@@ -110,7 +110,7 @@ void drawScene(Scene& scene, float elapsedSeconds) {
   drawRibbon(scene.ribbon, scene.state);
 }
 
-void drawStar(StarParticle& star, Scene& scene, float elapsedSeconds) {
+void drawStar(StarParticle& star, Scene& scene, double elapsedSeconds) {
   const RendererState& state = scene.state;
   float sx = 0.0f, sy = 0.0f;
   if (!starVisible(star, state.screenWidth, state.screenHeight, sx, sy)) {

@@ -10,16 +10,16 @@ namespace vantrel {
 // The frame's simulation step that also draws: stars advance by frameDelta
 // (seconds), then the ribbon dims, draws its first glows and takes its new
 // shape for elapsedSeconds.
-void stepScene(Scene& scene, float elapsedSeconds, float frameDelta);
+void stepScene(Scene& scene, double elapsedSeconds, float frameDelta);
 
 // Darkens the kept picture to 11/12 and leaves additive blending on.
 void drawFade(const RendererState& state);
 
 // Fade, live stars, ribbon band and glows: everything of a frame but the
 // swap.
-void drawScene(Scene& scene, float elapsedSeconds);
+void drawScene(Scene& scene, double elapsedSeconds);
 
-void drawStar(StarParticle& star, Scene& scene, float elapsedSeconds);
+void drawStar(StarParticle& star, Scene& scene, double elapsedSeconds);
 void drawRibbon(KnotRibbon& ribbon, const RendererState& state);
 void drawGlows(const KnotRibbon& ribbon, const RendererState& state);
 

@@ -22,7 +22,8 @@ int starCountFrom(const char* text) {
 
 MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
                                         const char* keptPicture,
-                                        const char* holdStars) {
+                                        const char* holdStars,
+                                        const char* pacing) {
   const std::string bare = bareFrame != nullptr ? bareFrame : "";
   const std::string kept = keptPicture != nullptr ? keptPicture : "";
   MeasuringSwitches switches;
@@ -39,6 +40,7 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
       kept != "16bit" && kept != "float" && kept != "8bit" && kept != "copy";
   trail.floorEightBit = kept != "unfloored";
   switches.heldStars = starCountFrom(holdStars);
+  switches.paced = pacing == nullptr || std::string(pacing) != "off";
   return switches;
 }
 

@@ -10,6 +10,8 @@
 //   VANTREL_KEPT_PICTURE=unfloored  no pass that takes 8-bit light to black;
 //   VANTREL_HOLD_STARS=n      starCount held at n (0 to 1000) instead of
 //                             growing, so a run measures a known load;
+//   VANTREL_PACING=off        frames back to back wherever the swap lets
+//                             them, to measure full speed;
 //   VANTREL_FRAME_STATS=<file> receives frameStatsText at exit.
 #include <string>
 
@@ -24,12 +26,14 @@ struct MeasuringSwitches {
   bool keepPicture = true;
   TrailOptions trailOptions;
   int heldStars = -1;  // -1: starCount grows as usual
+  bool paced = true;   // frames held to the display's refresh where needed
 };
 
 // From the variables' values (nullptr when unset).
 MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
                                         const char* keptPicture,
-                                        const char* holdStars = nullptr);
+                                        const char* holdStars = nullptr,
+                                        const char* pacing = nullptr);
 
 // One active loop pass of the star count: held, or grown as usual.
 void stepStarCount(const MeasuringSwitches& switches, RendererState& state,

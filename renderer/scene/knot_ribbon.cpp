@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "renderer/scene/ribbon_tables.h"
+#include "renderer/scene/scene_clock.h"
 
 namespace vantrel {
 
@@ -142,10 +143,18 @@ void storeBlock(const FrameWaves& f, const WaveBlock& w, RibbonPoint* points) {
 
 }  // namespace
 
-double ribbonPhase(float elapsedSeconds, float speed) {
+double ribbonPhase(double elapsedSeconds, float speed) {
   // The rate is kept as a float, as it always was; the phase is double.
   const float rate = static_cast<float>(speed * kTwoPi / 16384.0);
-  return static_cast<double>(elapsedSeconds) * static_cast<double>(rate);
+  if (elapsedSeconds < kFloatClockLimit) {
+    return static_cast<double>(static_cast<float>(elapsedSeconds)) *
+           static_cast<double>(rate);
+  }
+  // Every wave of the shape turns a whole number of times in this period
+  // (the twist's 2.501 too), so the reduced phase gives the same ribbon
+  // with a small angle, however long the run.
+  return std::fmod(elapsedSeconds * static_cast<double>(rate),
+                   kRibbonPhasePeriod);
 }
 
 float ribbonPulse(double phi) {
@@ -155,7 +164,7 @@ float ribbonPulse(double phi) {
       1.6);
 }
 
-void KnotRibbon::update(float elapsedSeconds, float speed, GlowPass glowPass,
+void KnotRibbon::update(double elapsedSeconds, float speed, GlowPass glowPass,
                         void* context) {
   dimColours();
   if (glowPass != nullptr) glowPass(*this, context);
@@ -170,7 +179,7 @@ void KnotRibbon::dimColours() {
   }
 }
 
-void KnotRibbon::computeShape(float elapsedSeconds, float speed) {
+void KnotRibbon::computeShape(double elapsedSeconds, float speed) {
   const FrameWaves f = frameWaves(ribbonPhase(elapsedSeconds, speed));
   const RibbonTables& t = ribbonTables();
   WaveBlock waves;

@@ -29,19 +29,23 @@ class KnotRibbon {
   virtual ~KnotRibbon() = default;
 
   // elapsedSeconds since the clock started; speed as in RendererState.
-  void update(float elapsedSeconds, float speed, GlowPass glowPass,
+  void update(double elapsedSeconds, float speed, GlowPass glowPass,
               void* context);
   void dimColours();
   // Positions and colours at that time and speed: the direct formulas'
   // values to the float, from tables of the points' angles made once.
-  void computeShape(float elapsedSeconds, float speed);
+  void computeShape(double elapsedSeconds, float speed);
 
   RibbonPoint points[kPointCount];
 };
 
 // The pulse factor, 1.1 to 2.1, at phase phi (radians).
 float ribbonPulse(double phi);
-// The phase the ribbon is at: elapsedSeconds times the angular rate of speed.
-double ribbonPhase(float elapsedSeconds, float speed);
+// The ribbon's shape repeats when its phase has grown by this (radians).
+constexpr double kRibbonPhasePeriod = 2000.0 * 3.141592653589793;
+
+// The phase the ribbon is at: elapsedSeconds times the angular rate of speed,
+// reduced modulo kRibbonPhasePeriod beyond the float clock's limit.
+double ribbonPhase(double elapsedSeconds, float speed);
 
 }  // namespace vantrel

@@ -3,17 +3,25 @@
 #include <cmath>
 
 #include "renderer/scene/approx_length.h"
+#include "renderer/scene/scene_clock.h"
 
 namespace vantrel {
 
-float starChannel(float phase, float elapsedSeconds, float speed) {
+float starChannel(float phase, double elapsedSeconds, float speed) {
   const float twoPi = 6.2831855f;
-  return 0.5f + 0.25f * std::sin(twoPi * (phase / 16384.0f +
-                                          elapsedSeconds * speed / 16384.0f));
+  if (elapsedSeconds < kFloatClockLimit) {
+    const float seconds = static_cast<float>(elapsedSeconds);
+    return 0.5f + 0.25f * std::sin(twoPi * (phase / 16384.0f +
+                                            seconds * speed / 16384.0f));
+  }
+  // Whole cycles dropped in double, so the float keeps its fine steps.
+  const float cycle = static_cast<float>(
+      std::fmod(elapsedSeconds * static_cast<double>(speed), 16384.0));
+  return 0.5f + 0.25f * std::sin(twoPi * (phase / 16384.0f + cycle / 16384.0f));
 }
 
 StarBlob starBlob(const StarParticle& star, float screenX, float screenY,
-                  int screenWidth, int screenHeight, float elapsedSeconds,
+                  int screenWidth, int screenHeight, double elapsedSeconds,
                   float speed) {
   const float w = static_cast<float>(screenWidth);
   const float prevX = w * star.px / star.pz + static_cast<float>(screenWidth / 2);

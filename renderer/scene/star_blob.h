@@ -15,12 +15,12 @@ struct StarBlob {
 };
 
 // One colour channel, 0.25 to 0.75, cycling every 16384 / speed seconds.
-float starChannel(float phase, float elapsedSeconds, float speed);
+float starChannel(float phase, double elapsedSeconds, float speed);
 
 // The blob of a star that passed starVisible at (screenX, screenY): it sits
 // halfway between its last two screen positions, stretched along its motion.
 StarBlob starBlob(const StarParticle& star, float screenX, float screenY,
-                  int screenWidth, int screenHeight, float elapsedSeconds,
+                  int screenWidth, int screenHeight, double elapsedSeconds,
                   float speed);
 
 }  // namespace vantrel

@@ -10,8 +10,10 @@
 #include "renderer/gl/measuring_switches.h"
 #include "renderer/scene/scene_clock.h"
 #include "renderer/windows/wgl_context.h"
+#include "renderer/windows/win32_display_power.h"
 #include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_monitors.h"
+#include "renderer/windows/win32_pacing.h"
 #include "renderer/windows/win32_scene_windows.h"
 #include "renderer/windows/win32_window.h"
 #include "renderer/windows/window_size.h"
@@ -48,11 +50,12 @@ const char* environmentValue(const char* name, char* value, DWORD size) {
 }
 
 void readMeasuringSwitches() {
-  char bare[16], kept[16], held[16];
+  char bare[16], kept[16], held[16], pacing[16];
   measuring = measuringSwitchesFrom(
       environmentValue("VANTREL_BARE_FRAME", bare, sizeof(bare)),
       environmentValue("VANTREL_KEPT_PICTURE", kept, sizeof(kept)),
-      environmentValue("VANTREL_HOLD_STARS", held, sizeof(held)));
+      environmentValue("VANTREL_HOLD_STARS", held, sizeof(held)),
+      environmentValue("VANTREL_PACING", pacing, sizeof(pacing)));
   if (environmentValue("VANTREL_FRAME_STATS", statsPath, sizeof(statsPath)) ==
       nullptr) {
     statsPath[0] = '\0';
@@ -105,10 +108,13 @@ int runMessageLoop() {
       DispatchMessageA(&message);
     }
     if (quit) break;
-    if (appActive() != 0) {
+    if (appActive() != 0 && displayOn()) {
+      if (!awaitFrameTurn()) continue;  // a message came first
       stepStarCount(measuring, scene.state, growthCounter);
       runFrame();
+      if (measuring.paced) scheduleNextFrame();
     } else {
+      pauseFramePacing();
       WaitMessage();
     }
   }
@@ -183,7 +189,7 @@ void runFrame() {
   runFrameAt(sceneClock.elapsedSeconds(), sceneClock.frameDelta());
 }
 
-void runFrameAt(float elapsedSeconds, float frameDelta) {
+void runFrameAt(double elapsedSeconds, float frameDelta) {
   ++frameCount;
   drawFrame(scene, trails, elapsedSeconds, frameDelta, measuring.content);
   SwapBuffers(deviceContext);
@@ -220,7 +226,11 @@ int runRenderer(HINSTANCE instance) {
   }
   openMonitorWindows(instance, created, otherMonitorScenes);
   requestForeground(created);
+  startFramePacing();
+  watchDisplayPower(created);
   const int exitCode = runMessageLoop();
+  stopWatchingDisplayPower();
+  stopFramePacing();
   closeMonitorWindows();
   shutdownRenderer();
   ShowCursor(TRUE);

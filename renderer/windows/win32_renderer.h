@@ -29,7 +29,7 @@ void resetPixelProjection();
 void runFrame();
 // One frame at a chosen time (seconds): the main window drawn and swapped,
 // then each scene window; runFrame's body.
-void runFrameAt(float elapsedSeconds, float frameDelta);
+void runFrameAt(double elapsedSeconds, float frameDelta);
 void shutdownRenderer();
 bool openGlReady();
 // The one rendering context, which every scene window draws with too.

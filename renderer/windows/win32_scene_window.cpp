@@ -86,7 +86,7 @@ bool SceneWindow::setUpGl(const SceneGl& gl) {
   return true;
 }
 
-void SceneWindow::drawFrame(const RendererState& shared, float elapsedSeconds,
+void SceneWindow::drawFrame(const RendererState& shared, double elapsedSeconds,
                             float frameDelta, FrameContent content) {
   if (!glReady_ || !wglMakeCurrent(deviceContext_, context_)) return;
   scene_.state.speed = shared.speed;

@@ -38,7 +38,7 @@ class SceneWindow {
   // One frame at the shared time, speed and star count: this window's
   // projection, step, drawing and swap. Leaves the context current here;
   // does nothing without OpenGL.
-  void drawFrame(const RendererState& shared, float elapsedSeconds,
+  void drawFrame(const RendererState& shared, double elapsedSeconds,
                  float frameDelta, FrameContent content);
   // Frees the kept picture and the window's own context if it has one, the
   // stars and the window. With the shared context, that context must be

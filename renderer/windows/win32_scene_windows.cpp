@@ -82,7 +82,7 @@ void laySceneWindows(const std::vector<ScreenRect>& rects) {
   makeMainWindowCurrent();
 }
 
-void drawSceneWindows(const RendererState& shared, float elapsedSeconds,
+void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
                       float frameDelta, FrameContent content) {
   if (sceneWindows.empty()) return;
   for (const auto& window : sceneWindows)

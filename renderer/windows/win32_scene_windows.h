@@ -18,7 +18,7 @@ bool openSceneWindows(HINSTANCE instance);
 void laySceneWindows(const std::vector<ScreenRect>& rects);
 // One frame on every scene window (the main window drawn and swapped
 // before), at the main window's time, speed and star count.
-void drawSceneWindows(const RendererState& shared, float elapsedSeconds,
+void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
                       float frameDelta, FrameContent content);
 // Destroys every scene window and unregisters the class; needs the context
 // still alive.

@@ -1,7 +1,9 @@
 #include "renderer/windows/win32_window.h"
 
 #include "renderer/scene/renderer_state.h"
+#include "renderer/windows/win32_display_power.h"
 #include "renderer/windows/win32_monitors.h"
+#include "renderer/windows/win32_pacing.h"
 #include "renderer/windows/win32_renderer.h"
 
 namespace vantrel {
@@ -81,7 +83,10 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
       return 0;
     case WM_DISPLAYCHANGE:
       followDisplayChange();
+      followRefreshRate();
       break;
+    case WM_POWERBROADCAST:
+      return onPowerBroadcast(wParam, lParam);
     default:
       break;
   }

@@ -10,6 +10,7 @@
 #include "renderer/gl/gl_scene.h"
 #include "renderer/gl/gl_state.h"
 #include "renderer/scene/star_pool.h"
+#include "renderer/x11/x11_refresh.h"
 
 namespace vantrel {
 
@@ -130,7 +131,8 @@ void startHackScene(Hack& hack, const HackOptions& options) {
   hack.printFps = options.fps;
   hack.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
                                         std::getenv("VANTREL_KEPT_PICTURE"),
-                                        std::getenv("VANTREL_HOLD_STARS"));
+                                        std::getenv("VANTREL_HOLD_STARS"),
+                                        std::getenv("VANTREL_PACING"));
 }
 
 std::string openHackWindow(Display* display, const HackOptions& options,
@@ -144,6 +146,7 @@ bool startHackClock(Hack& hack) {
   hack.scene.starPool = createStarPool(hack.scene.random);
   if (hack.scene.starPool == nullptr) return false;
   hack.clock.start(1000000000, monotonicNanoseconds(), monotonicMilliseconds());
+  hack.startedAt = clockSeconds(CLOCK_MONOTONIC);
   return true;
 }
 
@@ -151,8 +154,11 @@ bool startHackGl(Hack& hack) {
   hack.context = createCurrentContext(hack.surface.display, hack.surface.window,
                                       hack.visual);
   if (hack.context == nullptr) return false;
-  // Paced to the display where the driver can; the swap is the only pacing.
+  // Paced to the display where the driver can; the pacer covers the rest.
   requestSwapInterval(hack.surface.display, hack.surface.window, 1);
+  const Window root = RootWindow(hack.surface.display, hack.visual->screen);
+  hack.surface.refreshEventBase = watchRefreshRate(hack.surface.display, root);
+  hack.pacer.setRefreshRate(currentRefreshRate(hack.surface.display, root));
   applySurfaceSize(hack);
   const RendererState& state = hack.scene.state;
   applyFixedState();
@@ -188,6 +194,22 @@ bool handleHackEvents(Hack& hack) {
   const WindowEvents events = takeWindowEvents(hack.surface);
   if (events.closed || x11WindowLost()) return false;
   if (events.resized) resetHackPicture(hack);
+  if (events.refreshChanged) {
+    hack.pacer.setRefreshRate(currentRefreshRate(
+        hack.surface.display,
+        RootWindow(hack.surface.display, hack.visual->screen)));
+  }
+  // NOTE: the map state costs round trips, so it is asked for ten times a
+  // second while frames run; a hidden window waits for an event anyway.
+  const double now = clockSeconds(CLOCK_MONOTONIC);
+  if (!hack.shown || now - hack.shownCheckedAt >= 0.1 || events.any) {
+    hack.shownCheckedAt = now;
+    hack.shown = surfaceShown(hack.surface);
+    if (!hack.shown) {
+      hack.pacer.pause();
+      hack.frameDueAt = 0.0;  // the first frame once shown comes at once
+    }
+  }
   return !onKeys(hack, events);
 }
 
@@ -201,9 +223,22 @@ void runHackFrame(Hack& hack) {
   reportFrameRate(hack);
 }
 
+void scheduleNextHackFrame(Hack& hack) {
+  if (!hack.switches.paced) return;
+  const double now = clockSeconds(CLOCK_MONOTONIC);
+  hack.frameDueAt = now + hack.pacer.afterSwap(now);
+}
+
+double secondsToNextHackFrame(const Hack& hack) {
+  const double left = hack.frameDueAt - clockSeconds(CLOCK_MONOTONIC);
+  return left > 0.0 ? left : 0.0;
+}
+
 void writeHackFrameStats(const Hack& hack) {
+  // Wall seconds of the run, hidden spells included, so frames and CPU a
+  // second are those of the whole run.
   writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames,
-                  hack.clock.elapsedSeconds(),
+                  clockSeconds(CLOCK_MONOTONIC) - hack.startedAt,
                   clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
 }
 

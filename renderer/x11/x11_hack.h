@@ -7,6 +7,7 @@
 #include "renderer/gl/gl_trails.h"
 #include "renderer/hack/hack_options.h"
 #include "renderer/gl/measuring_switches.h"
+#include "renderer/scene/frame_pacer.h"
 #include "renderer/scene/scene.h"
 #include "renderer/scene/scene_clock.h"
 // NOTE: X11 headers last: their None macro would break KeyResult::None.
@@ -24,6 +25,11 @@ struct Hack {
   TrailKeeper trails;
   MeasuringSwitches switches;
   FrameRateMeter meter;
+  FramePacer pacer;
+  bool shown = true;  // the window can be seen: frames are drawn
+  double shownCheckedAt = 0.0;  // monotonic seconds
+  double frameDueAt = 0.0;      // monotonic seconds
+  double startedAt = 0.0;  // monotonic seconds
   bool printFps = false;
   int growthCounter = 0;
   long long frames = 0;
@@ -43,10 +49,16 @@ bool startHackClock(Hack& hack);
 // After the surface's size changed: projection and kept picture follow, and
 // both buffers and the kept picture are black, as on WM_SIZE.
 void resetHackPicture(Hack& hack);
-// Takes the queued events; false when the hack should end.
+// Takes the queued events and sees whether the window shows; false when the
+// hack should end.
 bool handleHackEvents(Hack& hack);
 // Growth, clock, the frame's drawing and the swap.
 void runHackFrame(Hack& hack);
+// After a frame: when the next is due, so frames do not outrun the display
+// where the swap does not pace them; at once with pacing switched off.
+void scheduleNextHackFrame(Hack& hack);
+// Seconds until the next frame is due; 0 when it is.
+double secondsToNextHackFrame(const Hack& hack);
 // VANTREL_FRAME_STATS, when set.
 void writeHackFrameStats(const Hack& hack);
 // GL objects, context, own window and star pool released.

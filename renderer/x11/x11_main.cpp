@@ -9,20 +9,26 @@
 
 #include "renderer/hack/xscreensaver_file.h"
 #include "renderer/x11/x11_hack.h"
+#include "renderer/x11/x11_wait.h"
 
 namespace {
 
-// Set by SIGTERM, SIGINT and SIGHUP; the loop polls it once a frame.
+// Set by SIGTERM, SIGINT and SIGHUP; the loop tests it once a frame and
+// before every wait.
 volatile std::sig_atomic_t stopRequested = 0;
 
 extern "C" void onStopSignal(int) { stopRequested = 1; }
+
+sigset_t stopSignals;
 
 void installStopSignals() {
   struct sigaction action = {};
   action.sa_handler = onStopSignal;
   sigemptyset(&action.sa_mask);
+  sigemptyset(&stopSignals);
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     sigaction(signal, &action, nullptr);
+    sigaddset(&stopSignals, signal);
   }
 }
 
@@ -59,7 +65,21 @@ int runHack(Display* display, const HackOptions& options, Hack& hack) {
   if (!error.empty()) return fail(error);
   if (!startHackGl(hack)) return fail("cannot make an OpenGL context current");
   if (!startHackClock(hack)) return fail("out of memory for the stars");
-  while (stopRequested == 0 && handleHackEvents(hack)) runHackFrame(hack);
+  while (stopRequested == 0 && handleHackEvents(hack)) {
+    if (!hack.shown) {
+      // Nothing shows: wait until an event says otherwise.
+      waitForX(display, -1.0, stopRequested, stopSignals);
+      continue;
+    }
+    // An event that ends the wait early is handled, then the wait goes on.
+    const double wait = secondsToNextHackFrame(hack);
+    if (wait > 0.0) {
+      waitForX(display, wait, stopRequested, stopSignals);
+      continue;
+    }
+    runHackFrame(hack);
+    scheduleNextHackFrame(hack);
+  }
   return 0;
 }
 

@@ -7,6 +7,8 @@
 
 #include "renderer/x11/x11_window.h"
 
+#include "renderer/x11/x11_refresh.h"
+
 namespace vantrel {
 
 namespace {
@@ -70,6 +72,11 @@ Window createDrawWindow(Display* display, Window parent, XVisualInfo* visual,
   return window;
 }
 
+void onVisibility(const XVisibilityEvent& event, X11Surface& surface) {
+  if (event.window != surface.window) return;
+  surface.obscured = event.state == VisibilityFullyObscured;
+}
+
 void onKeyPress(XKeyEvent& event, WindowEvents& events) {
   const unsigned key = rendererKeyForKeysym(XLookupKeysym(&event, 0));
   if (key == 0 || events.keyCount >= WindowEvents::kMaxKeys) return;
@@ -104,7 +111,9 @@ bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
                      int height, X11Surface& surface) {
   const Window root = RootWindow(display, visual->screen);
   if (createDrawWindow(display, root, visual, width, height,
-                       KeyPressMask | StructureNotifyMask, surface) == 0) {
+                       KeyPressMask | StructureNotifyMask |
+                           VisibilityChangeMask,
+                       surface) == 0) {
     return false;
   }
   surface.own = true;
@@ -135,7 +144,9 @@ bool adoptWindow(Display* display, Window parent, XVisualInfo* visual,
   surface.parent = parent;
   surface.own = false;
   if (createDrawWindow(display, parent, visual, attributes.width,
-                       attributes.height, StructureNotifyMask, surface) == 0) {
+                       attributes.height,
+                       StructureNotifyMask | VisibilityChangeMask,
+                       surface) == 0) {
     return false;
   }
   if (parent == RootWindow(display, visual->screen)) {
@@ -161,11 +172,22 @@ void releaseSurface(X11Surface& surface) {
   surface.window = 0;
 }
 
+bool surfaceShown(const X11Surface& surface) {
+  // NOTE: a preview whose dialog is minimised gets no UnmapNotify of its
+  // own, as only the dialog's top-level window is unmapped; map_state sees
+  // the ancestors too.
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(surface.display, surface.window, &attributes) == 0)
+    return false;
+  return attributes.map_state == IsViewable && !surface.obscured;
+}
+
 WindowEvents takeWindowEvents(X11Surface& surface) {
   WindowEvents events;
   while (XPending(surface.display) > 0) {
     XEvent event;
     XNextEvent(surface.display, &event);
+    events.any = true;
     switch (event.type) {
       case ConfigureNotify:
         onConfigure(event.xconfigure, surface, events);
@@ -179,7 +201,13 @@ WindowEvents takeWindowEvents(X11Surface& surface) {
       case DestroyNotify:
         onDestroy(event.xdestroywindow, surface, events);
         break;
+      case VisibilityNotify:
+        onVisibility(event.xvisibility, surface);
+        break;
       default:
+        if (takeRefreshChange(surface.refreshEventBase, event)) {
+          events.refreshChanged = true;
+        }
         break;
     }
   }

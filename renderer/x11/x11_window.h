@@ -19,12 +19,16 @@ struct X11Surface {
   Atom deleteWindow = None;  // WM_DELETE_WINDOW, own windows only
   int width = 0;             // pixels, as last reported
   int height = 0;
+  bool obscured = false;       // wholly covered, as last reported
+  int refreshEventBase = -1;   // XRandR's events, or -1 when not watched
 };
 
 // What the queued events asked for since the last call.
 struct WindowEvents {
   bool closed = false;   // the window manager's close, or the window destroyed
   bool resized = false;  // width and height of the surface changed
+  bool refreshChanged = false;  // the screen's mode, and so its rate, changed
+  bool any = false;  // any event at all came
   static constexpr int kMaxKeys = 16;
   unsigned keys[kMaxKeys] = {};  // the renderer's key codes, in order
   int keyCount = 0;
@@ -49,6 +53,10 @@ bool adoptWindow(Display* display, Window parent, XVisualInfo* visual,
                  X11Surface& surface);
 // Destroys the window the hack made; a given window is left alone.
 void releaseSurface(X11Surface& surface);
+
+// True while the surface can be seen: viewable (it and every ancestor
+// mapped) and not wholly covered. A round trip.
+bool surfaceShown(const X11Surface& surface);
 
 // Takes every queued event and reports what they asked for.
 WindowEvents takeWindowEvents(X11Surface& surface);

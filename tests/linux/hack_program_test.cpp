@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +25,33 @@ std::string hex(Window window) {
   std::snprintf(text, sizeof(text), "0x%lx",
                 static_cast<unsigned long>(window));
   return text;
+}
+
+// CPU seconds a process has used, user and system.
+double cpuSeconds(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)),
+                   std::istreambuf_iterator<char>());
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  double ticks = 0.0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i >= 14) ticks += std::stod(field);  // utime, stime
+  }
+  return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The frame rates the hack printed with --fps, in order.
+std::vector<double> printedRates(const std::string& printed) {
+  std::vector<double> rates;
+  std::istringstream lines(printed);
+  std::string line;
+  double rate = 0.0;
+  while (std::getline(lines, line)) {
+    if (std::sscanf(line.c_str(), "vantrel: %lf fps", &rate) == 1)
+      rates.push_back(rate);
+  }
+  return rates;
 }
 
 class HackProgram : public ::testing::Test {
@@ -150,6 +181,68 @@ TEST_F(HackProgram, RootDrawsOnTheWindowXScreenSaverNames) {
   run({"-root"}, {"XSCREENSAVER_WINDOW=" + hex(saver)});
   expectLiveFlight(saver, 640, 480);
   expectEndsOn(SIGTERM);
+}
+
+// A settings dialog's preview: drawn while it shows, not while its dialog is
+// minimised (the preview stays mapped, its ancestor does not) or covered,
+// and never faster than the display (Xvfb reports no rate: 60 Hz).
+TEST_F(HackProgram, PreviewThatCannotBeSeenIsNotDrawn) {
+  const Window dialog = createPlainWindow(display_, 400, 300);
+  const int screen = DefaultScreen(display_);
+  const Window preview = XCreateSimpleWindow(
+      display_, dialog, 40, 30, 320, 240, 0, BlackPixel(display_, screen),
+      BlackPixel(display_, screen));
+  XMapWindow(display_, preview);
+  XSync(display_, False);
+  run({"--window-id", hex(preview), "--fps"});
+  expectLiveFlight(preview, 320, 240);
+  const auto idleCpu = [&] {
+    sleepSeconds(1.0);  // the frame in flight ends
+    const double before = cpuSeconds(hack_.pid);
+    sleepSeconds(2.0);
+    return cpuSeconds(hack_.pid) - before;
+  };
+  XUnmapWindow(display_, dialog);  // minimised
+  XSync(display_, False);
+  EXPECT_LT(idleCpu(), 0.06) << "drawn while minimised";
+  XMapWindow(display_, dialog);
+  XSync(display_, False);
+  expectLiveFlight(preview, 320, 240);
+
+  const Window cover = createPlainWindow(display_, 600, 500);
+  EXPECT_LT(idleCpu(), 0.06) << "drawn while covered";
+  XDestroyWindow(display_, cover);
+  XSync(display_, False);
+  expectLiveFlight(preview, 320, 240);
+
+  XUnmapWindow(display_, dialog);
+  XSync(display_, False);
+  sleepSeconds(0.5);
+  expectEndsOn(SIGTERM);  // a stop signal ends the wait too
+  const std::vector<double> rates = printedRates(stderrText(hack_));
+  ASSERT_GE(rates.size(), 3u) << stderrText(hack_);
+  for (double rate : rates) EXPECT_LE(rate, 61.0);
+}
+
+// Events between frames are handled at once, yet bring no frame early: a
+// flood of keys the hack ignores leaves it at the display's rate.
+TEST_F(HackProgram, EventsDoNotHurryThePacedFrames) {
+  run({"--fps"});
+  const Window window = waitForWindowNamed(display_, "Vantrel", 10.0);
+  ASSERT_NE(window, 0u) << stderrText(hack_);
+  XEvent key = {};
+  key.xkey.type = KeyPress;
+  key.xkey.window = window;
+  key.xkey.keycode = XKeysymToKeycode(display_, XStringToKeysym("a"));
+  for (int i = 0; i < 1500; ++i) {  // 500 keys a second for 3 s
+    XSendEvent(display_, window, True, KeyPressMask, &key);
+    XFlush(display_);
+    sleepSeconds(0.002);
+  }
+  expectEndsOn(SIGTERM);
+  const std::vector<double> rates = printedRates(stderrText(hack_));
+  ASSERT_GE(rates.size(), 2u) << stderrText(hack_);
+  for (double rate : rates) EXPECT_LE(rate, 61.0);
 }
 
 TEST_F(HackProgram, EveryStopSignalEndsItWithinASecond) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end with Debian's XScreenSaver daemon: the packaged hack, unpacked
 # where the unprivileged daemon can run it and named in its ~/.xscreensaver,
-# lights the screen with colour and motion on -activate and is gone within
+# lights the screen with colour and motion on -activate, keeps drawing on
+# the daemon's window at no more than the display's rate, and is gone within
 # 2 s of -deactivate.
 #   bash tests/linux/xscreensaver_daemon_test.sh <vantrel-xscreensaver_*.deb>
 set -euo pipefail
@@ -35,9 +36,10 @@ programs: \\
   GL: $HACK --root \\n\\
 CONF
 chown -R nobody:nogroup "$WORK/home"
+STATS="$WORK/home/frames.txt"
 as_nobody() {
   setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    env HOME="$WORK/home" DISPLAY="$DISPLAY" "$@"
+    env HOME="$WORK/home" DISPLAY="$DISPLAY" VANTREL_FRAME_STATS="$STATS" "$@"
 }
 
 # An Xvfb of this test's own; -ac lets the unprivileged daemon connect.
@@ -80,4 +82,13 @@ start=$(date +%s.%N)
 for _ in $(seq 1 40); do hack_running || break; sleep 0.05; done
 hack_running && fail "the hack still runs 2 s after -deactivate"
 echo "ok: the hack was gone $(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }') s after -deactivate"
+
+# Its frames over the whole run: it never stopped on the daemon's window (a
+# window taken for hidden would leave it waiting) and never outran the 60 Hz
+# Xvfb stands for.
+[ -f "$STATS" ] || fail "the hack wrote no frame count"
+rate=$(awk '$1 == "frames" { f = $2 } $1 == "seconds" { s = $2 } END { if (s > 0) printf "%.1f", f / s }' "$STATS")
+echo "hack: ${rate:-0} frames a second over its run"
+awk -v r="${rate:-0}" 'BEGIN { exit !(r > 15) }' || fail "the hack stopped drawing"
+awk -v r="${rate:-0}" 'BEGIN { exit !(r <= 61) }' || fail "the hack outran the display"
 as_nobody xscreensaver-command -exit >/dev/null 2>&1 || true

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end with Debian's xsecurelock: with XSECURELOCK_SAVER naming the
 # installed hack it runs it with -root and a decimal XSCREENSAVER_WINDOW;
-# the screen is lit, coloured and moving; when xsecurelock ends, so does the
-# hack (within 2 s).
+# the screen is lit, coloured and moving; it keeps drawing on the locker's
+# window for the whole lock, at no more than the display's rate (Xvfb
+# reports none: 60 Hz); when xsecurelock ends, so does the hack (within 2 s).
 #   bash tests/linux/xsecurelock_test.sh <vantrel-xscreensaver_*.deb>
 set -euo pipefail
 
@@ -36,7 +37,8 @@ for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 [ -s "$WORK/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$WORK/display")"
 
-XSECURELOCK_SAVER="$HACK" xsecurelock >"$WORK/lock.log" 2>&1 &
+env XSECURELOCK_SAVER="$HACK" VANTREL_FRAME_STATS="$WORK/frames.txt" \
+  xsecurelock >"$WORK/lock.log" 2>&1 &
 LOCK_PID=$!
 
 # Running, not a zombie that waits to be reaped.
@@ -73,3 +75,11 @@ start=$(date +%s.%N)
 for _ in $(seq 1 40); do hack_pid >/dev/null || break; sleep 0.05; done
 hack_pid >/dev/null && fail "the hack still runs 2 s after xsecurelock ended"
 echo "ok: the hack was gone $(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }') s after xsecurelock's SIGTERM"
+
+for _ in $(seq 1 40); do [ -s "$WORK/frames.txt" ] && break; sleep 0.05; done
+[ -s "$WORK/frames.txt" ] || fail "the hack wrote no frame count"
+rate=$(awk '$1 == "frames" { f = $2 } $1 == "seconds" { s = $2 } END { if (s > 0) printf "%.1f", f / s }' "$WORK/frames.txt")
+echo "hack under xsecurelock: ${rate:-0} frames a second over its run"
+awk -v r="${rate:-0}" 'BEGIN { exit !(r > 10) }' || fail "the hack stopped drawing"
+awk -v r="${rate:-0}" 'BEGIN { exit !(r <= 61) }' || fail "the hack outran the display"
+echo "ok: it kept drawing on xsecurelock's window, paced"

@@ -36,6 +36,15 @@ TEST(MeasuringSwitches, OffUnlessAskedAndEachKindOfFrameAndPicture) {
   EXPECT_FALSE(unfloored.floorEightBit);
 }
 
+TEST(MeasuringSwitches, PacingOnUnlessSwitchedOff) {
+  EXPECT_TRUE(measuringSwitchesFrom(nullptr, nullptr).paced);
+  EXPECT_FALSE(measuringSwitchesFrom(nullptr, nullptr, nullptr, "off").paced);
+  for (const char* other : {"", "on", "0", "OFF"}) {
+    EXPECT_TRUE(measuringSwitchesFrom(nullptr, nullptr, nullptr, other).paced)
+        << other;
+  }
+}
+
 TEST(MeasuringSwitches, HeldStarsOnlyFromZeroToTheWholePool) {
   EXPECT_EQ(measuringSwitchesFrom(nullptr, nullptr, "1000").heldStars, 1000);
   EXPECT_EQ(measuringSwitchesFrom(nullptr, nullptr, "0").heldStars, 0);

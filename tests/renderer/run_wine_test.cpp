@@ -2,6 +2,7 @@
 // driven by thread timers that fire inside the loop.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -160,6 +161,65 @@ TEST_F(RendererRun, WithoutOpenGlTheBlackWindowStillEnds) {
   EXPECT_FALSE(openGlReady());
   EXPECT_GT(probe.framesAtStep[0], probe.framesBefore);  // drawing nothing
   EXPECT_EQ(cursorCounter(), cursorBefore_);
+}
+
+// The system's display-state notification, as WM_POWERBROADCAST brings it:
+// GUID_CONSOLE_DISPLAY_STATE with its 32-bit value (0 off, 1 on, 2 dimmed).
+void sendDisplayState(HWND window, DWORD value) {
+  const GUID consoleDisplayState = {
+      0x6fe69556, 0x704a, 0x47a0,
+      {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+  alignas(8) unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + 4] = {};
+  auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
+  setting->PowerSetting = consoleDisplayState;
+  setting->DataLength = sizeof(DWORD);
+  std::memcpy(setting->Data, &value, sizeof(value));
+  SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+               reinterpret_cast<LPARAM>(setting));
+}
+
+DWORD ticksAtStep[5] = {};
+
+void CALLBACK displayPowerSteps(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND window = rendererWindow();
+  if (probe.step == 0 && framesDrawn() == probe.framesBefore &&
+      ++probe.waits < 20) {
+    return;
+  }
+  const int step = probe.step++;
+  switch (step) {
+    case 0:
+      sendDisplayState(window, 0);  // the display went to sleep
+      break;
+    case 1:
+      sendDisplayState(window, 2);  // dimmed: still seen
+      break;
+    default:
+      break;
+  }
+  if (step < 3) probe.framesAtStep[step] = framesDrawn();
+  if (step >= 2) ticksAtStep[step] = GetTickCount();
+  if (step == 2) probe.framesBefore = framesDrawn();
+  if (step == 4) {
+    probe.waits = static_cast<int>(framesDrawn() - probe.framesBefore);
+    KillTimer(nullptr, id);
+    pressEscape();
+  }
+}
+
+// Nothing is drawn while the display is off, and frames resume when it is
+// back; they never outrun the 60 Hz Wine stands for (its swaps are unpaced).
+TEST_F(RendererRun, NoFramesWhileTheDisplayIsOffAndNoneBeyondItsRate) {
+  probe.framesBefore = framesDrawn();
+  SetTimer(nullptr, 0, 400, displayPowerSteps);
+  EXPECT_EQ(runRenderer(GetModuleHandleA(nullptr)), 0);
+  ASSERT_EQ(probe.step, 5);
+  EXPECT_EQ(probe.framesAtStep[1], probe.framesAtStep[0]);  // 400 ms dark
+  EXPECT_GT(probe.framesAtStep[2], probe.framesAtStep[1]);
+  const double seconds = (ticksAtStep[4] - ticksAtStep[2]) / 1000.0;
+  ASSERT_GT(seconds, 0.5);
+  EXPECT_GT(probe.waits, 0);
+  EXPECT_LE(probe.waits / seconds, 61.0) << probe.waits << " frames";
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#include "renderer/scene/frame_pacer.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+// An interval shorter than this share of a refresh cannot have waited for
+// the display.
+constexpr double kFastShare = 0.75;
+// Of kWindow intervals, this many short ones mean the swap does not pace.
+constexpr int kFastNeeded = 5;
+// Probes in a row that must find the swap pacing before waits stop.
+constexpr int kProbeHitsNeeded = 3;
+
+}  // namespace
+
+double refreshPeriod(double reportedHz) {
+  // NOTE: written so that NaN falls to the default as well.
+  if (!(reportedHz > 1.5 && reportedHz < 1000.0)) return 1.0 / 60.0;
+  return 1.0 / reportedHz;
+}
+
+void FramePacer::setRefreshRate(double reportedHz) {
+  period_ = refreshPeriod(reportedHz);
+}
+
+void FramePacer::pause() {
+  measured_ = false;
+  probing_ = false;
+}
+
+double FramePacer::afterSwap(double now) {
+  const double interval = now - lastSwap_;
+  const bool usable = measured_ && interval >= 0.0;
+  lastSwap_ = now;
+  measured_ = true;
+  if (usable) {
+    if (!waiting_) judgeSwaps(interval);
+    else if (probing_) judgeProbe(interval);
+  }
+  const bool probed = probing_;
+  probing_ = false;
+  if (!waiting_) return 0.0;
+  if (++sinceProbe_ >= kProbeEvery) {
+    // One frame without a wait shows whether the swap now paces itself. It
+    // takes the next frame's turn, so the frames a second stay the same.
+    sinceProbe_ = 0;
+    probing_ = true;
+    lastTarget_ += period_;
+    return 0.0;
+  }
+  // The next frame is due one refresh after the last was; a frame that ran
+  // late, or a clock that jumped, starts the count afresh from now.
+  const double longest = probed ? 2.0 * period_ : period_;
+  const double wait = std::clamp(lastTarget_ + period_ - now, 0.0, longest);
+  lastTarget_ = now + wait;
+  return wait;
+}
+
+void FramePacer::judgeSwaps(double interval) {
+  const bool fast = interval < kFastShare * period_;
+  fastCount_ += (fast ? 1 : 0) - (fast_[next_] ? 1 : 0);
+  fast_[next_] = fast;
+  next_ = (next_ + 1) % kWindow;
+  if (fastCount_ < kFastNeeded) return;
+  waiting_ = true;
+  lastTarget_ = lastSwap_;
+  sinceProbe_ = 0;
+  probeHits_ = 0;
+}
+
+void FramePacer::judgeProbe(double interval) {
+  probeHits_ = interval >= kFastShare * period_ ? probeHits_ + 1 : 0;
+  if (probeHits_ < kProbeHitsNeeded) return;
+  waiting_ = false;
+  std::fill(fast_, fast_ + kWindow, false);
+  fastCount_ = 0;
+}
+
+}  // namespace vantrel

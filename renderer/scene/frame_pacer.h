@@ -1,0 +1,50 @@
+#pragma once
+// Keeps frames from outrunning the display where the buffer swap does not
+// pace them (no swap control, or one the driver ignores). Pure: the caller
+// reads the clock, swaps and sleeps. Times are seconds on one monotonic clock.
+
+namespace vantrel {
+
+// Seconds a refresh lasts at the rate the platform reports (Hz). 60 Hz where
+// it reports none: 0 or 1 (Xvfb and Wine do), or anything unusable.
+double refreshPeriod(double reportedHz);
+
+class FramePacer {
+ public:
+  FramePacer() = default;
+  virtual ~FramePacer() = default;
+
+  // The display's rate as the platform reports it; may change at any time.
+  void setRefreshRate(double reportedHz);
+  // After a frame's swaps returned at `now`: seconds to wait before the next
+  // frame, 0 while the swap paces itself. Never more than one refresh, or
+  // two after a frame that ran early to test the swap.
+  double afterSwap(double now);
+  // Frames stopped for a while (nothing shown, inactive): the next swap is
+  // not measured against the last.
+  void pause();
+
+  bool waiting() const { return waiting_; }
+  double period() const { return period_; }
+
+ private:
+  static constexpr int kWindow = 8;       // swaps judged together
+  static constexpr int kProbeEvery = 300;  // paced frames between probes
+
+  void judgeSwaps(double interval);
+  void judgeProbe(double interval);
+
+  double period_ = 1.0 / 60.0;
+  bool waiting_ = false;  // the swaps were found unpaced
+  bool measured_ = false;  // lastSwap_ holds a swap of the running spell
+  double lastSwap_ = 0.0;
+  double lastTarget_ = 0.0;  // when the last frame was due to start
+  bool fast_[kWindow] = {};  // of the last kWindow intervals: too short?
+  int fastCount_ = 0;
+  int next_ = 0;
+  int sinceProbe_ = 0;
+  bool probing_ = false;  // the last frame was let run without a wait
+  int probeHits_ = 0;     // probes in a row that found the swap pacing
+};
+
+}  // namespace vantrel

@@ -1,0 +1,24 @@
+#pragma once
+// Holds the renderer's frames to the display's refresh where the swap does
+// not: a waitable timer the message loop waits on, with a finer system timer
+// asked for only while the renderer runs. Platform header.
+#include <windows.h>
+
+namespace vantrel {
+
+// The finer timer, the waitable timer and the display's current rate.
+void startFramePacing();
+// Gives the finer timer back.
+void stopFramePacing();
+// The display's rate again, after WM_DISPLAYCHANGE.
+void followRefreshRate();
+// After a frame's swaps: when the next frame is due.
+void scheduleNextFrame();
+// Frames stopped for a while: the next one is due at once and its swap is
+// not measured against the last.
+void pauseFramePacing();
+// True when the next frame is due. Otherwise waits until it is or a message
+// arrives, and returns true only in the first case.
+bool awaitFrameTurn();
+
+}  // namespace vantrel

@@ -1,0 +1,146 @@
+// The pacer's decisions against simulated swaps: paced ones, unpaced ones,
+// slow frames, a display that starts pacing, a clock that jumps.
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "renderer/scene/frame_pacer.h"
+
+namespace vantrel {
+namespace {
+
+constexpr double k60 = 1.0 / 60.0;
+
+// A loop of frames: `work` seconds of drawing, then a swap that returns at
+// once or, with `vsync`, at the display's next refresh of `display` seconds;
+// then the pacer's wait, slept `oversleep` seconds too long.
+struct Loop {
+  FramePacer pacer;
+  double now = 100.0;
+  double work = 0.0017;
+  bool vsync = false;
+  double display = k60;
+  double oversleep = 0.0003;
+  std::vector<double> swaps;
+  std::vector<double> waits;
+
+  void run(int frames) {
+    for (int i = 0; i < frames; ++i) {
+      now += work;
+      if (vsync) now = (std::floor(now / display) + 1.0) * display;
+      swaps.push_back(now);
+      const double wait = pacer.afterSwap(now);
+      waits.push_back(wait);
+      if (wait > 0.0) now += wait + oversleep;
+    }
+  }
+  // Frames a second over the last `frames` frames.
+  double rate(int frames) const {
+    const size_t n = swaps.size();
+    return frames / (swaps[n - 1] - swaps[n - 1 - frames]);
+  }
+  int waitsAmongLast(int frames) const {
+    int count = 0;
+    for (size_t i = waits.size() - frames; i < waits.size(); ++i)
+      count += waits[i] > 0.0 ? 1 : 0;
+    return count;
+  }
+};
+
+TEST(FramePacer, RefreshPeriodFallsBackTo60Hz) {
+  EXPECT_DOUBLE_EQ(refreshPeriod(75.0), 1.0 / 75.0);
+  EXPECT_DOUBLE_EQ(refreshPeriod(59.94), 1.0 / 59.94);
+  for (double unknown : {0.0, 1.0, -60.0, 1e9,
+                         std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_DOUBLE_EQ(refreshPeriod(unknown), k60) << unknown;
+  }
+}
+
+TEST(FramePacer, PacedSwapsGetNoWaitAtAll) {
+  Loop loop;
+  loop.vsync = true;
+  loop.run(1000);
+  EXPECT_EQ(loop.waitsAmongLast(1000), 0);
+  EXPECT_FALSE(loop.pacer.waiting());
+}
+
+TEST(FramePacer, UnpacedSwapsAreHeldToTheRefreshRate) {
+  Loop loop;
+  loop.run(20);
+  EXPECT_TRUE(loop.pacer.waiting());  // found within a few frames
+  loop.run(2000);
+  EXPECT_LE(loop.rate(1000), 60.0);
+  EXPECT_GT(loop.rate(1000), 57.0);
+  for (double wait : loop.waits) EXPECT_LE(wait, 2.0 * k60);
+}
+
+TEST(FramePacer, FollowsAChangedRate) {
+  Loop loop;
+  loop.run(100);
+  loop.pacer.setRefreshRate(30.0);
+  loop.run(200);
+  EXPECT_LE(loop.rate(100), 30.0 + 1e-9);
+  EXPECT_GT(loop.rate(100), 29.0);
+  loop.pacer.setRefreshRate(0.0);  // unknown again: 60
+  loop.run(200);
+  EXPECT_GT(loop.rate(100), 57.0);
+}
+
+TEST(FramePacer, SlowFramesAreNeverDelayed) {
+  Loop loop;
+  loop.work = 0.025;  // slower than the display
+  loop.run(500);
+  EXPECT_EQ(loop.waitsAmongLast(500), 0);
+}
+
+TEST(FramePacer, StopsWaitingOnceTheSwapPaces) {
+  Loop loop;
+  loop.run(100);
+  ASSERT_TRUE(loop.pacer.waiting());
+  loop.vsync = true;  // the driver starts honouring the swap interval
+  loop.run(60 * 20);
+  EXPECT_FALSE(loop.pacer.waiting());
+  loop.run(600);
+  EXPECT_EQ(loop.waitsAmongLast(600), 0);
+  EXPECT_NEAR(loop.rate(600), 60.0, 0.01);  // every refresh, not every other
+}
+
+TEST(FramePacer, ProbesCostOneFrameAndKeepWaitingWhileUnpaced) {
+  Loop loop;
+  loop.run(60 * 30);
+  EXPECT_TRUE(loop.pacer.waiting());
+  // Over 30 s only the few probe frames run without a wait.
+  EXPECT_GE(loop.waitsAmongLast(60 * 29), 60 * 29 - 8);
+}
+
+TEST(FramePacer, AClockThatJumpsNeverCausesALongWait) {
+  Loop loop;
+  loop.run(100);
+  ASSERT_TRUE(loop.pacer.waiting());
+  loop.now -= 10.0;  // backwards
+  loop.run(5);
+  loop.now += 3600.0;  // forwards
+  loop.run(5);
+  for (double wait : loop.waits) {
+    EXPECT_GE(wait, 0.0);
+    EXPECT_LE(wait, 2.0 * k60);
+  }
+  loop.run(300);
+  EXPECT_LE(loop.rate(200), 60.0);
+  EXPECT_GT(loop.rate(200), 57.0);
+}
+
+TEST(FramePacer, APauseIsNotTakenForASlowSwap) {
+  Loop loop;
+  loop.run(100);
+  loop.pacer.pause();
+  loop.now += 30.0;  // nothing drawn while hidden
+  loop.run(3);
+  EXPECT_TRUE(loop.pacer.waiting());
+  EXPECT_GT(loop.waits.back(), 0.0);
+}
+
+}  // namespace
+}  // namespace vantrel
