@@ -15,6 +15,8 @@ VANTREL_PACKAGES=(
   fonts-ipafont-gothic
   nsis zip unzip python3
   libx11-dev libgl-dev libglu1-mesa-dev dpkg-dev xscreensaver procps
+  libwayland-dev wayland-protocols libegl-dev libopengl-dev
+  sway swayidle grim wtype weston
 )
 
 vantrel_missing_packages() {

@@ -26,12 +26,15 @@ check "the hack is an executable at /usr/libexec/xscreensaver/vantrel" test -x "
 check "the XML is at /usr/share/xscreensaver/config/vantrel.xml" test -f "$XML"
 check "nothing else is shipped" \
   test "$(find "$UNPACKED" -type f | wc -l)" -eq 2
+check "vantrel is on PATH: /usr/bin/vantrel links to the hack" \
+  test "$(readlink "$UNPACKED/usr/bin/vantrel")" = ../libexec/xscreensaver/vantrel
 runs_help() { "$HACK" --help >/dev/null; }
 check "the unpacked hack runs (--help)" runs_help
 
 dpkg-deb -I "$DEB"
 depends="$(dpkg-deb -f "$DEB" Depends)"
-for library in libx11-6 libglx0 libopengl0 libglu1-mesa libstdc++6 libc6; do
+for library in libx11-6 libglx0 libopengl0 libglu1-mesa libstdc++6 libc6 \
+    libegl1 libwayland-client0 libwayland-egl1; do
   check "Depends names $library" grep -q "$library" <<<"$depends"
 done
 check "Recommends xscreensaver" test "$(dpkg-deb -f "$DEB" Recommends)" = xscreensaver
