@@ -17,6 +17,17 @@ void swapOutputBuffers(void* context) {
   eglSwapBuffers(output.eglDisplay, output.eglSurface);
 }
 
+// Alpha 1 all over the back buffer, colours untouched: the compositor
+// takes the surface's alpha as coverage, and the shared drawing leaves
+// whatever alpha its blending gives.
+void makeOpaque() {
+  glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
 void applyPictureSize(WaylandOutput& output) {
   int width = 0, height = 0;
   pictureSize(output, width, height);
@@ -113,6 +124,7 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
   output.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
   drawFrame(output.scene, output.trails, output.clock.elapsedSeconds(),
             output.clock.frameDelta(), settings.switches.content);
+  makeOpaque();
   if (settings.paced) requestNextFrame(output);
   eglSwapBuffers(egl.display, output.eglSurface);
 }
