@@ -90,8 +90,23 @@ case_added_output() {
   # A 1x1 output is drawn on, and harms no other.
   add_sway_output
   sleep 1
+  check "HEADLESS-3 is 1x1" "[ '$(output_size HEADLESS-3)' = 1x1 ]"
   check "runs on with a 1x1 output" hack_running
+  check "and draws on it without complaint" "[ ! -s '$SESSION_DIR/hack.err' ]"
   expect_covered HEADLESS-1
+}
+
+# A HiDPI output: the picture has the output's pixels, not half of them
+# scaled up; the new scale resets it as a new size does.
+case_scale() {
+  start_sway
+  start_lit_hack
+  sleep 2
+  swaymsg output HEADLESS-1 scale 2 scale_filter nearest >/dev/null
+  expect_covered HEADLESS-1
+  local detail
+  detail=$(fine_detail "$SESSION_DIR/b.ppm")
+  check "sharp at scale 2 ($detail % of 2x2 blocks differ within)" "[ $detail -gt 50 ]"
 }
 
 case_compositor_gone() {

@@ -50,6 +50,16 @@ add_sway_output() {
   swaymsg create_output >/dev/null
 }
 
+# The current mode of output $1 as WIDTHxHEIGHT.
+output_size() {
+  swaymsg -t get_outputs -r | python3 -c '
+import json, sys
+for output in json.load(sys.stdin):
+    if output["name"] == sys.argv[1]:
+        mode = output["current_mode"]
+        print("%dx%d" % (mode["width"], mode["height"]))' "$1"
+}
+
 sway_output_count() {
   swaymsg -t get_outputs | grep -c '"name": "HEADLESS-'
 }
@@ -114,6 +124,26 @@ for i in range(0, w * h * 3, 3):
     if (r, g, bl) == (255, 0, 255): magenta += 1
     if a[i:i + 3] != b[i:i + 3]: changed += 1
 print(w, h, lit, coloured, magenta, changed)
+PY
+}
+
+# Prints the share, in percent, of 2x2 pixel blocks of picture $1 whose
+# pixels differ: 0 for a picture scaled up from half its size.
+fine_detail() {
+  python3 - "$1" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+magic, size, depth, pixels = data.split(b'\n', 3)
+w, h = map(int, size.split())
+px = lambda x, y: pixels[3 * (y * w + x):3 * (y * w + x) + 3]
+blocks = detailed = 0
+for y in range(0, h - 1, 2):
+    for x in range(0, w - 1, 2):
+        blocks += 1
+        a = px(x, y)
+        if a != px(x + 1, y) or a != px(x, y + 1) or a != px(x + 1, y + 1):
+            detailed += 1
+print(100 * detailed // max(blocks, 1))
 PY
 }
 
