@@ -60,14 +60,14 @@ case_pointer() {
   check "a one-pixel nudge does not end it" hack_running
   hack_exit_code 3; local code=$?
   check "pointer motion ends it within 2 s with code 0 (got $code)" "[ $code -eq 0 ]"
-  wait "$pointer"
+  check "the virtual pointer did its moves" "wait $pointer"
 }
 
 case_click() {
   start_sway
   start_lit_hack
   sleep 2
-  "$POINTER" 1000 click
+  check "the virtual pointer clicked" "'$POINTER' 1000 click"
   hack_exit_code 2; local code=$?
   check "a button ends it with code 0 (got $code)" "[ $code -eq 0 ]"
 }
