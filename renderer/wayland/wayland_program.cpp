@@ -122,11 +122,17 @@ bool waitForEvents(WaylandHack& hack, bool block) {
   while (wl_display_prepare_read(display) != 0) {
     if (wl_display_dispatch_pending(display) < 0) return false;
   }
-  if (wl_display_flush(display) < 0 && errno != EAGAIN) {
-    wl_display_cancel_read(display);
-    return false;
+  // A full socket takes the rest of the requests once it can.
+  bool pending = false;
+  if (wl_display_flush(display) < 0) {
+    if (errno != EAGAIN) {
+      wl_display_cancel_read(display);
+      return false;
+    }
+    pending = true;
   }
-  pollfd fds[2] = {{wl_display_get_fd(display), POLLIN, 0},
+  const short events = static_cast<short>(pending ? POLLIN | POLLOUT : POLLIN);
+  pollfd fds[2] = {{wl_display_get_fd(display), events, 0},
                    {stopSignalDescriptor(), POLLIN, 0}};
   const int ready = poll(fds, fds[1].fd >= 0 ? 2 : 1, block ? 1000 : 0);
   if (ready > 0 && (fds[0].revents & POLLIN) != 0) {
