@@ -21,7 +21,11 @@ expect_covered() {
     read -r w h lit coloured magenta changed \
       <<<"$(picture_figures "$SESSION_DIR/b.ppm" "$SESSION_DIR/a.ppm")"
     local area=$((w * h))
-    check "$output ($w x $h) shows no background" "[ $magenta -eq 0 ]"
+    # NOTE: the scene's additive light can saturate a few pixels to the
+    # background's exact magenta; a one-pixel strip left bare is still
+    # more than a thousandth of the output.
+    check "$output ($w x $h) shows no background ($magenta)" \
+      "[ $magenta -lt $((area / 1000)) ]"
     check "$output is lit ($lit of $area)" "[ $lit -gt $((area / 20)) ]"
     check "$output is coloured ($coloured)" "[ $coloured -gt $((area / 100)) ]"
     check "$output moves ($changed changed)" "[ $changed -gt $((area / 50)) ]"
@@ -147,7 +151,7 @@ case_swayidle() {
   capture HEADLESS-1 "$SESSION_DIR/a.ppm"
   read -r w h lit coloured magenta changed \
     <<<"$(picture_figures "$SESSION_DIR/a.ppm" "$SESSION_DIR/a.ppm")"
-  check "drawing ($lit lit)" "[ $lit -gt $((w * h / 20)) ] && [ $magenta -eq 0 ]"
+  check "drawing ($lit lit)" "[ $lit -gt $((w * h / 20)) ] && [ $magenta -lt $((w * h / 1000)) ]"
   kill -TERM "$HACK_PID"
   kill "$idle"
   wait "$idle" 2>/dev/null
