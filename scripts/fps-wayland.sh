@@ -29,7 +29,9 @@ OUT="$SESSION_DIR/fps"
 mkdir "$OUT"
 XVFB_PIDS=()
 end_all() {
-  for pid in "${XVFB_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${XVFB_PIDS[@]}" "${SWAY_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
   end_session
 }
 trap end_all EXIT
@@ -76,31 +78,33 @@ measure_x11() {
     env -u XSCREENSAVER_WINDOW -u WAYLAND_DISPLAY "$HACK" --root --stars 1000
 }
 
-# A headless sway whose one output has the size, for one run.
-measure_wayland() {
-  local size="$1"
-  cat > "$SESSION_DIR/sway.conf" <<CONF
+# A headless sway for each size, whose one output has it, kept for all
+# rounds as the Xvfbs are; each takes the next free wayland-N socket.
+declare -A WDISPLAY
+SWAY_PIDS=()
+start_sway_for() {
+  local size="$1" number=$((1 + ${#SWAY_PIDS[@]}))
+  cat > "$SESSION_DIR/sway-$size.conf" <<CONF
 output * bg #000000 solid_color
 output HEADLESS-1 mode $size
 CONF
-  chmod 644 "$SESSION_DIR/sway.conf"
-  rm -f "$XDG_RUNTIME_DIR"/sway-ipc.*.sock
+  chmod 644 "$SESSION_DIR/sway-$size.conf"
   "${AS_NOBODY[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman \
-    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$SESSION_DIR/sway.conf" \
-    >"$SESSION_DIR/sway.log" 2>&1 &
-  COMPOSITOR_PID=$!
-  wait_for 'ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock'
-  SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock) wait_for 'swaymsg -t get_outputs'
-  sleep 0.5
-  WAYLAND_DISPLAY=wayland-1 VANTREL_UNPACED=1 run_for_a_while "$size" wayland \
-    env -u DISPLAY "$HACK" --wayland --stars 1000
-  kill "$COMPOSITOR_PID"
-  wait "$COMPOSITOR_PID" 2>/dev/null || true
-  COMPOSITOR_PID=""
+    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$SESSION_DIR/sway-$size.conf" \
+    >"$SESSION_DIR/sway-$size.log" 2>&1 &
+  SWAY_PIDS+=($!)
+  WDISPLAY[$size]="wayland-$number"
+  wait_for "[ -S '$XDG_RUNTIME_DIR/wayland-$number' ]"
+  sleep 2  # sway settles (swaybg, first frames) before any run
+}
+
+measure_wayland() {
+  WAYLAND_DISPLAY="${WDISPLAY[$1]}" VANTREL_UNPACED=1 run_for_a_while "$1" \
+    wayland env -u DISPLAY "$HACK" --wayland --stars 1000
 }
 
 SIZES=(1024x768 1920x1080)
-for size in "${SIZES[@]}"; do start_xvfb "$size"; done
+for size in "${SIZES[@]}"; do start_xvfb "$size"; start_sway_for "$size"; done
 echo "vantrel --wayland under headless sway (pixman) against the X11 hack on Xvfb,"
 echo "${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved (CPU: the program's own, all threads)"
 for round in $(seq 1 "$ROUNDS"); do
