@@ -64,14 +64,27 @@ sway_output_count() {
   swaymsg -t get_outputs | grep -c '"name": "HEADLESS-'
 }
 
-# Weston 10, headless, without the layer shell.
+# Weston 10, headless, without the layer shell; its background magenta and
+# no panel. --debug lets weston-screenshooter take pictures.
 start_weston() {
+  printf '[shell]\nbackground-color=0xffff00ff\npanel-position=none\n' \
+    > "$SESSION_DIR/weston.ini"
+  chmod 644 "$SESSION_DIR/weston.ini"
   "${AS_NOBODY[@]}" weston --backend=headless-backend.so --use-pixman \
-    --width=640 --height=480 --socket=wayland-1 --idle-time=0 \
-    >"$SESSION_DIR/weston.log" 2>&1 &
+    --width=640 --height=480 --socket=wayland-1 --idle-time=0 --debug \
+    --config="$SESSION_DIR/weston.ini" >"$SESSION_DIR/weston.log" 2>&1 &
   COMPOSITOR_PID=$!
   export WAYLAND_DISPLAY=wayland-1
   wait_for '[ -S "$XDG_RUNTIME_DIR/wayland-1" ]'
+}
+
+# PPM screenshot of Weston's one output.
+capture_weston() {
+  local shots="$SESSION_DIR/shots"
+  rm -rf "$shots" && mkdir -m 777 "$shots"
+  (cd "$shots" && "${AS_NOBODY[@]}" WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+    weston-screenshooter) >/dev/null 2>&1
+  convert "$shots"/*.png "$1"
 }
 
 # Starts the hack in the background with the given arguments.
