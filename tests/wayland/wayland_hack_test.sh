@@ -44,13 +44,17 @@ case_covers() {
   check "still running" hack_running
 }
 
+# SIGTERM (swayidle's resume, lockers), SIGINT and SIGHUP.
 case_sigterm() {
   start_sway
-  start_lit_hack
-  sleep 2
-  kill -TERM "$HACK_PID"
-  hack_exit_code 1; local code=$?
-  check "SIGTERM ends it within 1 s with code 0 (got $code)" "[ $code -eq 0 ]"
+  local signal code
+  for signal in TERM INT HUP; do
+    start_lit_hack
+    sleep 2
+    kill -"$signal" "$HACK_PID"
+    hack_exit_code 1; code=$?
+    check "SIG$signal ends it within 1 s with code 0 (got $code)" "[ $code -eq 0 ]"
+  done
 }
 
 case_pointer() {
@@ -182,6 +186,17 @@ case_no_display() {
   local code=$?
   check "no display: code 1 (got $code)" "[ $code -eq 1 ]"
   check "no display: one line on stderr" "[ $(wc -l <"$SESSION_DIR/hack.err") -eq 1 ]"
+}
+
+# No EGL vendor at all: one line and code 1, under a live compositor.
+case_no_egl() {
+  start_sway
+  __EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json "$HACK" --wayland \
+    >/dev/null 2>"$SESSION_DIR/hack.err"
+  local code=$?
+  check "no EGL: code 1 (got $code)" "[ $code -eq 1 ]"
+  check "no EGL: one line on stderr" "[ $(wc -l <"$SESSION_DIR/hack.err") -eq 1 ]"
+  cat "$SESSION_DIR/hack.err"
 }
 
 "case_$CASE"
