@@ -145,9 +145,11 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
     const std::string error = applyValue(name, argv[++i], result.options);
     if (!error.empty()) return failure(error);
   }
-  if (result.options.wayland && result.options.target != HackTarget::OwnWindow) {
-    return failure("--wayland draws on every output; it takes no --root or "
-                   "--window-id");
+  if (result.options.wayland &&
+      result.options.target != HackTarget::OwnWindow) {
+    return failure(
+        "--wayland draws on every output; it takes no --root or "
+        "--window-id");
   }
   result.ok = true;
   return result;

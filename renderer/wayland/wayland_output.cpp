@@ -79,11 +79,11 @@ void createLayerSurface(WaylandOutput& output) {
       ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "screensaver");
   zwlr_layer_surface_v1_add_listener(output.layerSurface, &kLayerListener,
                                      &output);
-  zwlr_layer_surface_v1_set_anchor(
-      output.layerSurface, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP |
-                               ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
-                               ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT |
-                               ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
+  zwlr_layer_surface_v1_set_anchor(output.layerSurface,
+                                   ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP |
+                                       ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
+                                       ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT |
+                                       ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
   zwlr_layer_surface_v1_set_exclusive_zone(output.layerSurface, -1);
   zwlr_layer_surface_v1_set_keyboard_interactivity(
       output.layerSurface,
@@ -193,14 +193,18 @@ void pictureSize(const WaylandOutput& output, int& width, int& height) {
 }
 
 void requestNextFrame(WaylandOutput& output) {
-  if (output.frameCallback != nullptr) wl_callback_destroy(output.frameCallback);
+  if (output.frameCallback != nullptr) {
+    wl_callback_destroy(output.frameCallback);
+  }
   output.frameCallback = wl_surface_frame(output.surface);
   wl_callback_add_listener(output.frameCallback, &kFrameListener, &output);
   output.frameDue = false;
 }
 
 void destroyOutput(WaylandOutput& output) {
-  if (output.frameCallback != nullptr) wl_callback_destroy(output.frameCallback);
+  if (output.frameCallback != nullptr) {
+    wl_callback_destroy(output.frameCallback);
+  }
   output.frameCallback = nullptr;
   if (output.eglWindow != nullptr) wl_egl_window_destroy(output.eglWindow);
   output.eglWindow = nullptr;
@@ -215,7 +219,8 @@ void destroyOutput(WaylandOutput& output) {
   if (output.surface != nullptr) wl_surface_destroy(output.surface);
   output.surface = nullptr;
   if (output.output != nullptr) {
-    if (wl_output_get_version(output.output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
+    if (wl_output_get_version(output.output) >=
+        WL_OUTPUT_RELEASE_SINCE_VERSION) {
       wl_output_release(output.output);
     } else {
       wl_output_destroy(output.output);

@@ -34,14 +34,18 @@ double clockSeconds(clockid_t clock) {
 
 std::string connect(WaylandHack& hack) {
   hack.client.display = wl_display_connect(nullptr);
-  if (hack.client.display == nullptr) return "cannot connect to a Wayland display";
+  if (hack.client.display == nullptr) {
+    return "cannot connect to a Wayland display";
+  }
   listenToRegistry(hack.client);
   // Two round trips: the globals, then each output's mode and scale.
   if (wl_display_roundtrip(hack.client.display) < 0 ||
       wl_display_roundtrip(hack.client.display) < 0) {
     return "the Wayland display failed while starting";
   }
-  if (hack.client.compositor == nullptr) return "the compositor has no wl_compositor";
+  if (hack.client.compositor == nullptr) {
+    return "the compositor has no wl_compositor";
+  }
   if (hack.client.layerShell == nullptr && hack.client.wmBase == nullptr) {
     return "the compositor offers neither the layer shell nor xdg-shell";
   }

@@ -33,7 +33,8 @@ TEST(WaylandOption, NoXWindowBesideIt) {
         std::vector<const char*>{"--window-id", "0x400008", "--wayland"}}) {
     const HackParse result = parse(args);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("--wayland"), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find("--wayland"), std::string::npos)
+        << result.error;
     EXPECT_EQ(result.error.find('\n'), std::string::npos);
   }
 }
