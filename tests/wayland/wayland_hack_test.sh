@@ -117,6 +117,17 @@ case_scale() {
   check "sharp at scale 2 ($detail % of 2x2 blocks differ within)" "[ $detail -gt 50 ]"
 }
 
+# The output's new size: the compositor configures the surface anew, and the
+# picture follows edge to edge.
+case_resize() {
+  start_sway
+  start_lit_hack
+  sleep 2
+  swaymsg output HEADLESS-1 mode 800x600 >/dev/null
+  check "HEADLESS-1 is now 800x600" "[ '$(output_size HEADLESS-1)' = 800x600 ]"
+  expect_covered HEADLESS-1
+}
+
 case_compositor_gone() {
   start_sway
   start_lit_hack
