@@ -188,8 +188,12 @@ void pictureSize(const WaylandOutput& output, int& width, int& height) {
   height = output.height * output.scale;
   // NOTE: a fullscreen toplevel's size may be left to the client; the mode
   // is the output's size in pixels then.
+  // A buffer must be a whole number of surface units at the buffer scale.
+  const int scale = output.scale;
   if (width <= 0) width = output.modeWidth > 0 ? output.modeWidth : 1024;
   if (height <= 0) height = output.modeHeight > 0 ? output.modeHeight : 768;
+  width = std::max(scale, width - width % scale);
+  height = std::max(scale, height - height % scale);
 }
 
 void requestNextFrame(WaylandOutput& output) {
