@@ -11,12 +11,6 @@ namespace vantrel {
 
 namespace {
 
-// The keeper's probe of the back buffer swaps through this.
-void swapOutputBuffers(void* context) {
-  const auto& output = *static_cast<const WaylandOutput*>(context);
-  eglSwapBuffers(output.eglDisplay, output.eglSurface);
-}
-
 // Alpha 1 all over the back buffer, colours untouched: the compositor
 // takes the surface's alpha as coverage, and the shared drawing leaves
 // whatever alpha its blending gives.
@@ -26,6 +20,14 @@ void makeOpaque() {
   glClear(GL_COLOR_BUFFER_BIT);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+// The keeper's probe of the back buffer swaps through this; its frames too
+// are shown opaque.
+void swapOutputBuffers(void* context) {
+  const auto& output = *static_cast<const WaylandOutput*>(context);
+  makeOpaque();
+  eglSwapBuffers(output.eglDisplay, output.eglSurface);
 }
 
 void applyPictureSize(WaylandOutput& output) {
