@@ -18,6 +18,8 @@ VANTREL_PACKAGES=(
   xserver-xorg-core xserver-xorg-video-dummy
   lintian desktop-file-utils man-db binutils util-linux
   mate-screensaver xsecurelock dbus libglib2.0-bin dconf-service dconf-gsettings-backend
+  libwayland-dev wayland-protocols libegl-dev libopengl-dev
+  sway swayidle grim wtype weston
 )
 
 vantrel_missing_packages() {

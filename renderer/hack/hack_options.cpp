@@ -65,6 +65,8 @@ bool applyFlag(const std::string& name, HackOptions& options) {
     }
   } else if (name == "fps") {
     options.fps = true;
+  } else if (name == "wayland") {
+    options.wayland = true;
   } else if (name == "help" || name == "h") {
     options.help = true;
   } else if (name == "add-to-xscreensaver") {
@@ -147,19 +149,28 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
     const std::string error = applyValue(name, argv[++i], result.options);
     if (!error.empty()) return failure(error);
   }
+  if (result.options.wayland &&
+      result.options.target != HackTarget::OwnWindow) {
+    return failure(
+        "--wayland draws on every output; it takes no --root or "
+        "--window-id");
+  }
   result.ok = true;
   return result;
 }
 
 std::string hackUsage(const char* programName) {
   return std::string("usage: ") + programName +
-         " [--root | --window-id ID] [--speed N] [--stars N] [--fps]\n"
+         " [--root | --window-id ID | --wayland] [--speed N] [--stars N]"
+         " [--fps]\n"
          "       " + std::string(programName) + " --add-to-xscreensaver\n"
          "  Vantrel's star flight as an XScreenSaver hack.\n"
          "  --root          draw on XSCREENSAVER_WINDOW, or on the root "
          "window\n"
          "  --window-id ID  draw into that window (decimal or 0x hexadecimal)\n"
          "                  without either, a 1024x768 window; Escape ends it\n"
+         "  --wayland       cover every output of a Wayland desktop; a key,\n"
+         "                  a click or moving the pointer ends it\n"
          "  --speed N       flight speed, 1 to 200 (default 10)\n"
          "  --stars N       starting number of stars, 0 to 1000 (default 50);\n"
          "                  it then grows by one every 11 frames\n"

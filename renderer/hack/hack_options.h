@@ -22,6 +22,7 @@ struct HackOptions {
   int speed = 10;    // the scene's speed, kHackMinSpeed..kHackMaxSpeed
   int stars = 50;    // the starting star count, 0..kHackMaxStars
   bool fps = false;  // print the frame rate to stderr once a second
+  bool wayland = false;  // every output of a Wayland desktop, not X11
   bool help = false;
   bool addToXScreenSaver = false;  // edit ~/.xscreensaver instead of drawing
 };

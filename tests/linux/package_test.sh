@@ -35,17 +35,20 @@ check "the copyright file is there" test -f "$DOC/copyright"
 check "the changelog is there" test -f "$DOC/changelog.gz"
 check "nothing else is shipped" \
   test "$(find "$UNPACKED" -type f | wc -l)" -eq 6
+check "vantrel is on PATH: /usr/bin/vantrel links to the hack" \
+  test "$(readlink "$UNPACKED/usr/bin/vantrel")" = ../libexec/xscreensaver/vantrel
 runs_help() { "$HACK" --help >/dev/null; }
 check "the unpacked hack runs (--help)" runs_help
 
 dpkg-deb -I "$DEB"
 depends="$(dpkg-deb -f "$DEB" Depends)"
-for library in libx11-6 libglx0 libopengl0 libglu1-mesa libstdc++6 libc6; do
+for library in libx11-6 libglx0 libopengl0 libglu1-mesa libstdc++6 libc6 \
+    libegl1 libwayland-client0 libwayland-egl1; do
   check "Depends names $library" grep -q "$library" <<<"$depends"
 done
 check "Recommends xscreensaver" test "$(dpkg-deb -f "$DEB" Recommends)" = xscreensaver
 check "Suggests the other hosts" \
-  test "$(dpkg-deb -f "$DEB" Suggests)" = "mate-screensaver, xfce4-screensaver, xsecurelock"
+  test "$(dpkg-deb -f "$DEB" Suggests)" = "mate-screensaver, xfce4-screensaver, xsecurelock, swayidle"
 check "Section x11" test "$(dpkg-deb -f "$DEB" Section)" = x11
 maintainer="$(dpkg-deb -f "$DEB" Maintainer)"
 check "the maintainer's address has a real mail host" \

@@ -1,0 +1,202 @@
+#include "renderer/wayland/wayland_program.h"
+
+#include <poll.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "renderer/gl/gl_scene.h"
+#include "renderer/hack/stop_signals.h"
+#include "renderer/wayland/wayland_client.h"
+#include "renderer/wayland/wayland_picture.h"
+
+namespace vantrel {
+
+namespace {
+
+struct WaylandHack {
+  WaylandClient client;
+  EglContext egl;
+  PictureSettings settings;
+  bool anySurfaceClosed = false;
+  long long frames = 0;
+  std::uint32_t nextSeed = 0;
+};
+
+double clockSeconds(clockid_t clock) {
+  timespec now = {};
+  clock_gettime(clock, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+std::string connect(WaylandHack& hack) {
+  hack.client.display = wl_display_connect(nullptr);
+  if (hack.client.display == nullptr) {
+    return "cannot connect to a Wayland display";
+  }
+  listenToRegistry(hack.client);
+  // Two round trips: the globals, then each output's mode and scale.
+  if (wl_display_roundtrip(hack.client.display) < 0 ||
+      wl_display_roundtrip(hack.client.display) < 0) {
+    return "the Wayland display failed while starting";
+  }
+  if (hack.client.compositor == nullptr) {
+    return "the compositor has no wl_compositor";
+  }
+  if (hack.client.layerShell == nullptr && hack.client.wmBase == nullptr) {
+    return "the compositor offers neither the layer shell nor xdg-shell";
+  }
+  return "";
+}
+
+void startSettings(WaylandHack& hack, const HackOptions& options) {
+  PictureSettings& settings = hack.settings;
+  settings.options = options;
+  settings.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
+                                            std::getenv("VANTREL_KEPT_PICTURE"),
+                                            std::getenv("VANTREL_HOLD_STARS"),
+                                            std::getenv("VANTREL_PACING"));
+  // NOTE: VANTREL_PACING=off only measures the drawing's own speed: frames
+  // are drawn as fast as they can be, and the compositor shows what it will.
+  settings.paced = settings.switches.paced;
+  settings.startNanoseconds = monotonicNanoseconds();
+  settings.startMilliseconds = monotonicMilliseconds();
+  hack.nextSeed = static_cast<std::uint32_t>(settings.startNanoseconds);
+}
+
+void startSurfaces(WaylandClient& client) {
+  client.surfacesStarted = true;
+  for (auto& output : client.outputs) {
+    if (output->surface == nullptr) createOutputSurface(*output);
+  }
+}
+
+void reportFrameRate(WaylandOutput& output, const PictureSettings& settings) {
+  double framesPerSecond = 0.0;
+  if (output.meter.frame(clockSeconds(CLOCK_MONOTONIC), framesPerSecond) &&
+      settings.options.fps) {
+    std::fprintf(stderr, "vantrel: %.1f fps, %d stars\n", framesPerSecond,
+                 output.scene.state.starCount);
+  }
+}
+
+// Outputs removed or closed lose their picture and surface; true while
+// any is left, or none was ever closed.
+bool dropGoneOutputs(WaylandHack& hack) {
+  auto& outputs = hack.client.outputs;
+  for (auto& output : outputs) {
+    if (!output->removed && !output->closed) continue;
+    hack.anySurfaceClosed = hack.anySurfaceClosed || output->closed;
+    releasePicture(*output, hack.egl);
+    destroyOutput(*output);
+  }
+  outputs.erase(std::remove_if(outputs.begin(), outputs.end(),
+                               [](const auto& output) {
+                                 return output->output == nullptr;
+                               }),
+                outputs.end());
+  return !(hack.anySurfaceClosed && outputs.empty());
+}
+
+// Draws every output whose frame the compositor asked for. An EGL failure
+// on one output leaves it black; the others go on.
+void drawDueOutputs(WaylandHack& hack) {
+  for (auto& output : hack.client.outputs) {
+    if (!output->configured || (!output->frameDue && hack.settings.paced)) {
+      continue;
+    }
+    if (!output->pictureStarted &&
+        !startPicture(*output, hack.egl, hack.settings, hack.nextSeed++)) {
+      std::fputs("vantrel: cannot draw on an output\n", stderr);
+      output->configured = false;
+      continue;
+    }
+    drawPicture(*output, hack.egl, hack.settings);
+    ++hack.frames;
+    reportFrameRate(*output, hack.settings);
+  }
+}
+
+// Waits for the compositor's events or a stop signal; false when the
+// connection is gone.
+bool waitForEvents(WaylandHack& hack, bool block) {
+  wl_display* display = hack.client.display;
+  while (wl_display_prepare_read(display) != 0) {
+    if (wl_display_dispatch_pending(display) < 0) return false;
+  }
+  // A full socket takes the rest of the requests once it can.
+  bool pending = false;
+  if (wl_display_flush(display) < 0) {
+    if (errno != EAGAIN) {
+      wl_display_cancel_read(display);
+      return false;
+    }
+    pending = true;
+  }
+  const short events = static_cast<short>(pending ? POLLIN | POLLOUT : POLLIN);
+  pollfd fds[2] = {{wl_display_get_fd(display), events, 0},
+                   {stopSignalDescriptor(), POLLIN, 0}};
+  const int ready = poll(fds, fds[1].fd >= 0 ? 2 : 1, block ? 1000 : 0);
+  if (ready > 0 && (fds[0].revents & POLLIN) != 0) {
+    if (wl_display_read_events(display) < 0) return false;
+  } else {
+    wl_display_cancel_read(display);
+    if (ready > 0 && (fds[0].revents & (POLLERR | POLLHUP)) != 0) return false;
+  }
+  return wl_display_dispatch_pending(display) >= 0;
+}
+
+void runLoop(WaylandHack& hack) {
+  startSurfaces(hack.client);
+  while (!stopRequested() && !hack.client.userEnded) {
+    if (!dropGoneOutputs(hack)) return;
+    drawDueOutputs(hack);
+    if (!waitForEvents(hack, hack.settings.paced)) return;
+  }
+}
+
+// Pictures and EGL first, then the protocol objects, newest first.
+void shutDown(WaylandHack& hack) {
+  for (auto& output : hack.client.outputs) releasePicture(*output, hack.egl);
+  stopEgl(hack.egl);
+  // The display lists went with the context.
+  forgetDiscLists();
+  for (auto& output : hack.client.outputs) destroyOutput(*output);
+  hack.client.outputs.clear();
+  releaseGlobals(hack.client);
+  if (hack.client.display != nullptr) {
+    wl_display_flush(hack.client.display);
+    wl_display_disconnect(hack.client.display);
+  }
+  hack.client.display = nullptr;
+}
+
+std::string run(WaylandHack& hack, const HackOptions& options) {
+  std::string error = connect(hack);
+  if (!error.empty()) return error;
+  error = startEgl(hack.client.display, hack.egl);
+  if (!error.empty()) return error;
+  startSettings(hack, options);
+  runLoop(hack);
+  return "";
+}
+
+}  // namespace
+
+std::string runWaylandHack(const HackOptions& options) {
+  WaylandHack hack;
+  const std::string error = run(hack, options);
+  const double seconds =
+      (monotonicNanoseconds() - hack.settings.startNanoseconds) / 1e9;
+  shutDown(hack);
+  if (error.empty()) {
+    writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames, seconds,
+                    clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
+  }
+  return error;
+}
+
+}  // namespace vantrel
