@@ -8,8 +8,8 @@
 #              made current on each window in turn (what users get)
 #   two-own    a scene window with a context of its own that shares the
 #              main one's display lists (VANTREL_SCENE_CONTEXT=own)
-# Rounds interleaved; the medians and their ratios are printed. Frames are
-# not paced here: this desktop's swaps do not wait for a display.
+# Rounds interleaved; the medians and their ratios are printed. Pacing is
+# off (VANTREL_PACING=off): full-speed figures.
 #
 #   VANTREL_BUILD_ROOT=dir   build folders (default ./build)
 #   VANTREL_FPS_SECONDS=n    length of each run (default 5)
@@ -31,7 +31,7 @@ cmake --build "$BUILD_ROOT/win" -j 2 --target vantrel_renderer >/dev/null
 BIN="$BUILD_ROOT/win/bin"
 
 source "$ROOT/scripts/two-monitors-env.sh"
-source "$ROOT/tests/packaging/x_windows.sh"  # wait_for_window, end_by_escape
+source "$ROOT/tests/packaging/x_windows.sh"  # measured_renderer_run
 OUT="$(mktemp -d)"
 finish() {
   rm -rf "$OUT"
@@ -52,24 +52,10 @@ measure() {
     two) ;;
     two-own) env=(VANTREL_SCENE_CONTEXT=own) ;;
   esac
-  rm -f "$stats"
-  env "${env[@]}" VANTREL_HOLD_STARS=1000 \
-    VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
-    wine "$BIN/Vantrel.dll" >/dev/null 2>&1 &
-  local pid=$! win
-  win=$(wait_for_window '^Vantrel_VC$')
-  if [ -z "$win" ]; then
-    kill "$pid" 2>/dev/null || true
-    echo "$kind: no renderer window" >&2
+  measured_renderer_run "$SECONDS_TO_RUN" "$stats" "$BIN/Vantrel.dll" "${env[@]}" || {
+    echo "$kind: failed" >&2
     return 1
-  fi
-  sleep "$SECONDS_TO_RUN"
-  if ! end_by_escape "$win" "$pid"; then
-    kill "$pid" 2>/dev/null || true
-    echo "$kind: the renderer did not end after Escape" >&2
-    return 1
-  fi
-  wait "$pid" || true
+  }
   [ -f "$stats" ] || { echo "$kind: no statistics" >&2; return 1; }
   local frames seconds cpu
   { read -r _ frames; read -r _ seconds; read -r _ cpu; } < <(tr -d '\r' < "$stats")

@@ -47,7 +47,7 @@ cmake --build "$BUILD_ROOT/linux" -j "$(nproc)" --target vantrel >/dev/null
 HACK="$BUILD_ROOT/linux/bin/vantrel"
 
 source "$ROOT/scripts/wine-env.sh"
-source "$ROOT/tests/packaging/x_windows.sh"  # wait_for_window, end_by_escape
+source "$ROOT/tests/packaging/x_windows.sh"  # measured_renderer_run
 OUT="$(mktemp -d)"
 INI_DIR="$WINEPREFIX/drive_c/orlek_temp"
 INI="$INI_DIR/Vantrel.ini"
@@ -109,24 +109,10 @@ measure() {
     plain) env=(VANTREL_BARE_FRAME=plain) ;;
   esac
   printf '[Settings]\r\nWidth= %s\r\nHeight= %s\r\n' "${size%x*}" "${size#*x}" > "$INI"
-  rm -f "$stats"
-  env "${env[@]}" VANTREL_PACING=off VANTREL_HOLD_STARS=1000 \
-    VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
-    wine "$exe" >/dev/null 2>&1 &
-  local pid=$! win
-  win=$(wait_for_window '^Vantrel_VC$')
-  if [ -z "$win" ]; then
-    kill "$pid" 2>/dev/null || true
-    echo "$size $kind: no renderer window" >&2
+  measured_renderer_run "$SECONDS_TO_RUN" "$stats" "$exe" "${env[@]}" || {
+    echo "$size $kind: failed" >&2
     return 1
-  fi
-  sleep "$SECONDS_TO_RUN"
-  if ! end_by_escape "$win" "$pid"; then
-    kill "$pid" 2>/dev/null || true
-    echo "$size $kind: the renderer did not end after Escape" >&2
-    return 1
-  fi
-  wait "$pid" || true
+  }
   record "$size" "$kind" "$stats"
 }
 

@@ -40,6 +40,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; [ -f "$WORK/saver.log" ] && tail -20 "$WORK/saver.log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/screen_checks.sh"
 
 HACK=/usr/libexec/xscreensaver/vantrel
 cmp -s "$HACK" "$VANTREL_UNPACKED$HACK" || fail "the packaged hack is not in place"
@@ -82,22 +83,6 @@ pid=$(pgrep -f -- "^$HACK --root" | head -1)
 echo "ok: --activate started $(tr '\0' ' ' </proc/$pid/cmdline) at nice $(ps -o ni= -p "$pid" | tr -d ' ')," \
   "with $(tr '\0' '\n' </proc/$pid/environ | grep '^XSCREENSAVER_WINDOW=')"
 
-# Lit, coloured and moving: window ($1, "root" or an id), least changed
-# pixels in half a second ($2).
-expect_flight() {
-  measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
-  sleep 3
-  import -window "$1" "$WORK/first.png"
-  sleep 0.5
-  import -window "$1" "$WORK/second.png"
-  read -r brightness saturation < <(measure "$WORK/second.png")
-  changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
-  echo "window $1: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
-  awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }' || fail "$1 is not lit"
-  awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }' || fail "$1 has no colour"
-  [ "${changed%%.*}" -gt "$2" ] 2>/dev/null || fail "the picture in $1 does not move"
-  echo "ok: $1 is lit, coloured and moving"
-}
 expect_flight root 20000
 
 mate-screensaver-command --deactivate >/dev/null

@@ -29,6 +29,7 @@ check() {  # description, command...
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 fail() { echo "FAILED: $*"; [ -f "$WORK/daemon.log" ] && tail -20 "$WORK/daemon.log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/screen_checks.sh"
 
 dpkg-deb -x "$DEB" "$WORK/root"
 HACK_DIR="$WORK/root/usr/libexec/xscreensaver"
@@ -123,17 +124,7 @@ for _ in $(seq 1 100); do hack_running && break; sleep 0.1; done
 hack_running || fail "-select $entries did not start the hack"
 echo "ok: -select $entries started $(pgrep -a -f -- "^vantrel --root" | head -1)"
 
-measure() { convert "$1" -colorspace HSL -format '%[fx:mean.b] %[fx:mean.g]\n' info:; }
-sleep 3
-import -window root "$WORK/first.png"
-sleep 0.5
-import -window root "$WORK/second.png"
-read -r brightness saturation < <(measure "$WORK/second.png")
-changed=$(compare -metric AE "$WORK/first.png" "$WORK/second.png" null: 2>&1 || true)
-echo "screen: brightness $brightness, saturation $saturation, $changed pixels changed in 0.5 s"
-check "the screen is lit" awk -v b="$brightness" 'BEGIN { exit !(b > 0.03) }'
-check "the screen has colour" awk -v s="$saturation" 'BEGIN { exit !(s > 0.1) }'
-check "the picture moves" bash -c '[ "${1%%.*}" -gt 20000 ]' _ "$changed"
+expect_flight root
 
 as_nobody xscreensaver-command -deactivate >/dev/null
 for _ in $(seq 1 40); do hack_running || break; sleep 0.05; done

@@ -29,3 +29,30 @@ end_by_escape() {
 window_size() {
   xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}'
 }
+
+# One measured run of the renderer under Wine: starts `exe` with the
+# variables given after it, at full speed with 1000 stars, lets it draw for
+# `seconds`, then ends it with Escape; its figures go to `stats` (a Unix
+# path). Prints why and returns 1 when the run fails.
+measured_renderer_run() {
+  local seconds="$1" stats="$2" exe="$3" pid win
+  shift 3
+  rm -f "$stats"
+  env "$@" VANTREL_PACING=off VANTREL_HOLD_STARS=1000 \
+    VANTREL_FRAME_STATS="$(winepath -w "$stats")" \
+    wine "$exe" >/dev/null 2>&1 &
+  pid=$!
+  win=$(wait_for_window '^Vantrel_VC$')
+  if [ -z "$win" ]; then
+    kill "$pid" 2>/dev/null || true
+    echo "no renderer window" >&2
+    return 1
+  fi
+  sleep "$seconds"
+  if ! end_by_escape "$win" "$pid"; then
+    kill "$pid" 2>/dev/null || true
+    echo "the renderer did not end after Escape" >&2
+    return 1
+  fi
+  wait "$pid" || true
+}
