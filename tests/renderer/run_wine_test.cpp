@@ -219,7 +219,10 @@ TEST_F(RendererRun, NoFramesWhileTheDisplayIsOffAndNoneBeyondItsRate) {
   const double seconds = (ticksAtStep[4] - ticksAtStep[2]) / 1000.0;
   ASSERT_GT(seconds, 0.5);
   EXPECT_GT(probe.waits, 0);
-  EXPECT_LE(probe.waits / seconds, 61.0) << probe.waits << " frames";
+  // One frame more than the span holds is the edges' jitter; unpaced, Wine
+  // draws well over twice as many.
+  EXPECT_LE(probe.waits, 60.0 * seconds + 1.0)
+      << probe.waits << " frames in " << seconds << " s";
 }
 
 }  // namespace
