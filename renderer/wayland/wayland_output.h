@@ -48,6 +48,7 @@ struct WaylandOutput {
   FrameRateMeter meter;
   int growthCounter = 0;
   bool pictureStarted = false;  // EGL surface made, GL picture allocated
+  bool opaqueKept = false;  // the kept back buffer's alpha is all 1
 };
 
 // Binds the output and listens to its mode, scale and done events.

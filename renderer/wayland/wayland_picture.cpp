@@ -47,6 +47,7 @@ void resetPicture(WaylandOutput& output) {
   applyPixelProjection(state.screenWidth, state.screenHeight);
   output.trails.resize(state.screenWidth, state.screenHeight);
   glClear(GL_COLOR_BUFFER_BIT);
+  output.opaqueKept = false;
 }
 
 bool startSurface(WaylandOutput& output, const EglContext& egl) {
@@ -124,9 +125,17 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
   applyPixelProjection(state.screenWidth, state.screenHeight);
   stepStarCount(settings.switches, state, output.growthCounter);
   output.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
+  // The drawing leaves alpha alone, so a picture kept in the back buffer
+  // stays opaque once made so: a full alpha pass every frame costs llvmpipe
+  // as much as the fade.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   drawFrame(output.scene, output.trails, output.clock.elapsedSeconds(),
             output.clock.frameDelta(), settings.switches.content);
-  makeOpaque();
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  if (!output.opaqueKept || output.trails.mode() != TrailMode::BackBuffer) {
+    makeOpaque();
+    output.opaqueKept = true;
+  }
   if (settings.paced) requestNextFrame(output);
   eglSwapBuffers(egl.display, output.eglSurface);
 }
