@@ -55,8 +55,12 @@ export DISPLAY=":$(head -1 "$WORK/display")"
 
 as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
 DAEMON_PID=$!
-for _ in $(seq 1 100); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
-as_nobody xscreensaver-command -time >/dev/null 2>&1 || fail "the daemon did not answer"
+# NOTE: a loaded machine once took over 10 s to bring the daemon up.
+for _ in $(seq 1 300); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
+if ! as_nobody xscreensaver-command -time >/dev/null 2>&1; then
+  kill -0 "$DAEMON_PID" 2>/dev/null || fail "the daemon ended at its start"
+  fail "the daemon did not answer within 30 s"
+fi
 
 hack_running() { pgrep -f -- "^$HACK --root" >/dev/null; }
 as_nobody xscreensaver-command -activate >/dev/null
