@@ -41,13 +41,6 @@ void placeCover(HWND window, const ScreenRect& rect) {
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The hidden cursor stays hidden, whatever window set it last.
-bool onCoverSetCursor(LPARAM lParam) {
-  if (LOWORD(lParam) != HTCLIENT) return false;
-  SetCursor(nullptr);
-  return true;
-}
-
 }  // namespace
 
 bool openCovers(HINSTANCE instance) {
@@ -81,22 +74,8 @@ void closeCovers() {
 
 LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
-  switch (message) {
-    case WM_KEYDOWN:
-      handleRendererKey(wParam);
-      return 0;
-    case WM_CLOSE:
-      // NOTE: the quit request, as closing the main window ends in; the
-      // cover itself stays until closeCovers, so only a close, never a
-      // display change that destroys a cover, ends the program.
-      PostQuitMessage(0);
-      return 0;
-    case WM_SETCURSOR:
-      if (onCoverSetCursor(lParam)) return TRUE;
-      break;
-    default:
-      break;
-  }
+  LRESULT result = 0;
+  if (handleOtherMonitorMessage(message, wParam, lParam, result)) return result;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -108,27 +108,11 @@ void setScenePixelFormatCall(int (*setPixelFormat)(HDC dc)) {
 
 LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
-  switch (message) {
-    case WM_KEYDOWN:
-      handleRendererKey(wParam);
-      return 0;
-    case WM_CLOSE:
-      // NOTE: the quit request, as closing the main window ends in; the
-      // window itself stays until closeSceneWindows, so a display change
-      // that destroys it never ends the program.
-      PostQuitMessage(0);
-      return 0;
-    case WM_PAINT:
-      onPaint(window);
-      return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT) {
-        SetCursor(nullptr);
-        return TRUE;
-      }
-      break;
-    default:
-      break;
+  LRESULT result = 0;
+  if (handleOtherMonitorMessage(message, wParam, lParam, result)) return result;
+  if (message == WM_PAINT) {
+    onPaint(window);
+    return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -39,6 +39,31 @@ void handleRendererKey(WPARAM key) {
   }
 }
 
+bool handleOtherMonitorMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                               LRESULT& result) {
+  switch (message) {
+    case WM_KEYDOWN:
+      handleRendererKey(wParam);
+      result = 0;
+      return true;
+    case WM_CLOSE:
+      // NOTE: the quit request, as closing the main window ends in; the
+      // window itself stays until its owner closes it, so a display change
+      // that destroys one never ends the program.
+      PostQuitMessage(0);
+      result = 0;
+      return true;
+    case WM_SETCURSOR:
+      // The hidden cursor stays hidden, whatever window set it last.
+      if (LOWORD(lParam) != HTCLIENT) return false;
+      SetCursor(nullptr);
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool registerRendererClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof(windowClass);

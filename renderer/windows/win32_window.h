@@ -18,6 +18,12 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
 // request on Escape.
 void handleRendererKey(WPARAM key);
 
+// What the windows on the other monitors (scenes and black covers) share:
+// keys go to handleRendererKey, a close ends the program, and no cursor
+// shows over them. True, with `result`, when the message was one of those.
+bool handleOtherMonitorMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                               LRESULT& result);
+
 // The wParam of the last WM_ACTIVATEAPP: frames run only while non-zero.
 int appActive();
 

@@ -22,13 +22,6 @@ using namespace xtest;
 
 const std::string kHack = VANTREL_HACK_PATH;
 
-std::string hex(Window window) {
-  char text[24];
-  std::snprintf(text, sizeof(text), "0x%lx",
-                static_cast<unsigned long>(window));
-  return text;
-}
-
 double now() {
   return std::chrono::duration<double>(
              std::chrono::steady_clock::now().time_since_epoch())
@@ -89,12 +82,12 @@ TEST_F(HackHosts, EveryWayAHostNamesTheWindow) {
   };
   const Way ways[] = {
       {{"-root"}, "XSCREENSAVER_WINDOW=" + std::to_string(saver)},
-      {{"--root"}, "XSCREENSAVER_WINDOW=" + hex(saver)},
+      {{"--root"}, "XSCREENSAVER_WINDOW=" + hexWindowId(saver)},
       // The preview: its own window wins over the one in the environment.
-      {{"--root", "--window-id", hex(saver)},
-       "XSCREENSAVER_WINDOW=" + hex(other)},
+      {{"--root", "--window-id", hexWindowId(saver)},
+       "XSCREENSAVER_WINDOW=" + hexWindowId(other)},
       {{"--window-id", std::to_string(saver), "-root"},
-       "XSCREENSAVER_WINDOW=" + hex(other)},
+       "XSCREENSAVER_WINDOW=" + hexWindowId(other)},
   };
   for (const Way& way : ways) {
     XClearWindow(display_, saver);
@@ -116,7 +109,7 @@ TEST_F(HackHosts, StoppedAndContinuedItCarriesOnWithThePauseInItsClock) {
   const int fd = mkstemp(stats);
   ASSERT_GE(fd, 0);
   close(fd);
-  run({"--root"}, {"XSCREENSAVER_WINDOW=" + hex(saver),
+  run({"--root"}, {"XSCREENSAVER_WINDOW=" + hexWindowId(saver),
                    std::string("VANTREL_FRAME_STATS=") + stats});
   ASSERT_TRUE(waitUntilLit(saver)) << stderrText(hack_);
   const double lit = now();

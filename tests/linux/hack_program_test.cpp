@@ -20,13 +20,6 @@ using namespace xtest;
 
 const std::string kHack = VANTREL_HACK_PATH;
 
-std::string hex(Window window) {
-  char text[24];
-  std::snprintf(text, sizeof(text), "0x%lx",
-                static_cast<unsigned long>(window));
-  return text;
-}
-
 // CPU seconds a process has used, user and system.
 double cpuSeconds(pid_t pid) {
   std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
@@ -107,7 +100,7 @@ class HackProgram : public ::testing::Test {
     const Picture first = capture(display_, window, 0, 0, width, height);
     sleepSeconds(0.5);
     const Picture second = capture(display_, window, 0, 0, width, height);
-    ASSERT_EQ(first.width, width) << "no picture of " << hex(window);
+    ASSERT_EQ(first.width, width) << "no picture of " << hexWindowId(window);
     const int area = width * height;
     EXPECT_GT(litPixels(second), area / 20) << stderrText(hack_);
     EXPECT_GT(colouredPixels(second), area / 100);
@@ -177,7 +170,7 @@ TEST_F(HackProgram, EscapeAndTheWindowManagersCloseEndItsOwnWindow) {
 
 TEST_F(HackProgram, ForeignWindowThenResizedFillsTheNewSize) {
   const Window preview = createPlainWindow(display_, 320, 240);
-  run({"--window-id", hex(preview), "--stars", "300"});
+  run({"--window-id", hexWindowId(preview), "--stars", "300"});
   expectLiveFlight(preview, 320, 240);
   XResizeWindow(display_, preview, 900, 700);
   XSync(display_, False);
@@ -190,7 +183,7 @@ TEST_F(HackProgram, ForeignWindowThenResizedFillsTheNewSize) {
 
 TEST_F(HackProgram, RootDrawsOnTheWindowXScreenSaverNames) {
   const Window saver = createPlainWindow(display_, 640, 480);
-  run({"-root"}, {"XSCREENSAVER_WINDOW=" + hex(saver)});
+  run({"-root"}, {"XSCREENSAVER_WINDOW=" + hexWindowId(saver)});
   expectLiveFlight(saver, 640, 480);
   expectEndsOn(SIGTERM);
 }
@@ -206,7 +199,7 @@ TEST_F(HackProgram, PreviewThatCannotBeSeenIsNotDrawn) {
       BlackPixel(display_, screen));
   XMapWindow(display_, preview);
   XSync(display_, False);
-  run({"--window-id", hex(preview), "--fps"});
+  run({"--window-id", hexWindowId(preview), "--fps"});
   expectLiveFlight(preview, 320, 240);
   const auto idleCpu = [&] {
     sleepSeconds(1.0);  // the frame in flight ends
@@ -256,7 +249,7 @@ TEST_F(HackProgram, EventsDoNotHurryThePacedFrames) {
 TEST_F(HackProgram, EveryStopSignalEndsItWithinASecond) {
   const Window preview = createPlainWindow(display_, 200, 150);
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-    run({"--window-id", hex(preview)});
+    run({"--window-id", hexWindowId(preview)});
     ASSERT_TRUE(waitUntilLit(preview, 200, 150)) << stderrText(hack_);
     expectEndsOn(signal);
     killChild(hack_);
@@ -279,11 +272,11 @@ TEST_F(HackProgram, OnePixelAndUltraHdWindowsWork) {
   server_.stop();
   startServer("4096x2160x24");
   const Window tiny = createPlainWindow(display_, 1, 1);
-  run({"--window-id", hex(tiny), "--stars", "1000"});
+  run({"--window-id", hexWindowId(tiny), "--stars", "1000"});
   EXPECT_TRUE(waitUntilLit(tiny, 1, 1)) << stderrText(hack_);
   expectEndsOn(SIGTERM);
   const Window huge = createPlainWindow(display_, 4096, 2160);
-  run({"--window-id", hex(huge), "--stars", "300"});
+  run({"--window-id", hexWindowId(huge), "--stars", "300"});
   ASSERT_TRUE(waitUntilLit(huge, 4096, 2160)) << stderrText(hack_);
   sleepSeconds(2.0);
   const Picture picture = capture(display_, huge);

@@ -258,5 +258,12 @@ Window waitForWindowNamed(Display* display, const char* title, double seconds) {
   return 0;
 }
 
+std::string hexWindowId(Window window) {
+  char text[24];
+  std::snprintf(text, sizeof(text), "0x%lx",
+                static_cast<unsigned long>(window));
+  return text;
+}
+
 }  // namespace xtest
 }  // namespace vantrel

@@ -73,5 +73,8 @@ Window createPlainWindow(Display* display, int width, int height);
 Window waitForWindowNamed(Display* display, const char* title, double seconds);
 void sleepSeconds(double seconds);
 
+// A window id as hosts pass it in hexadecimal: "0x..."
+std::string hexWindowId(Window window);
+
 }  // namespace xtest
 }  // namespace vantrel
