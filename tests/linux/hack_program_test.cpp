@@ -49,13 +49,14 @@ std::vector<double> printedRates(const std::string& printed) {
 
 // The rates printed once a second stay at the display's (Xvfb: 60 Hz
 // stands for it). The first second is left out: the few frames that find
-// the swap unpaced fall in it. A frame's jitter may put one frame more into
-// a later second.
+// the swap unpaced fall in it. Later seconds may run a few per cent over
+// (62.2 was seen under a flood of events on a loaded machine); unpaced, the
+// hack draws several hundred.
 void expectPacedRates(const std::string& printed, std::size_t least) {
   const std::vector<double> rates = printedRates(printed);
   ASSERT_GE(rates.size(), least) << printed;
   for (std::size_t i = 1; i < rates.size(); ++i) {
-    EXPECT_LE(rates[i], 62.0) << "second " << i + 1;
+    EXPECT_LE(rates[i], 64.0) << "second " << i + 1;
   }
 }
 
