@@ -64,14 +64,19 @@ void glowPass(const KnotRibbon& ribbon, void* context) {
   drawGlows(ribbon, *static_cast<const RendererState*>(context));
 }
 
+// A strip is opened only once a point of it is drawn, so a run of skipped
+// points ends one strip rather than leaving empty ones behind: Mesa loses
+// whole pieces of the band drawn after runs of empty strips.
 void drawBandHalf(const KnotRibbon& ribbon, int side) {
-  glBegin(GL_QUAD_STRIP);
+  bool stripOpen = false;
   for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
     if (!bandVertexEmitted(ribbon, i)) {
-      glEnd();
-      glBegin(GL_QUAD_STRIP);
+      if (stripOpen) glEnd();
+      stripOpen = false;
       continue;
     }
+    if (!stripOpen) glBegin(GL_QUAD_STRIP);
+    stripOpen = true;
     const RibbonPoint& p = ribbon.points[i];
     const BandVertex edge = bandEdge(p, side);
     glColor4f(p.r, p.g, p.b, 1.0f);
@@ -79,7 +84,7 @@ void drawBandHalf(const KnotRibbon& ribbon, int side) {
     glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
     glVertex2f(edge.x, edge.y);
   }
-  glEnd();
+  if (stripOpen) glEnd();
 }
 
 }  // namespace

@@ -253,6 +253,36 @@ TEST_F(RendererGl, BandIsBrightAtItsCentreAndDarkAtItsEdge) {
   EXPECT_EQ(brightness(pixel(kWidth / 2, y - 12)), 0);
 }
 
+// Runs of points behind the viewer break the band into pieces; every piece
+// is drawn, however many points the gaps between them hold.
+TEST_F(RendererGl, BandPiecesBetweenGapsAreAllDrawn) {
+  Scene& scene = rendererScene();
+  KnotRibbon& ribbon = scene.ribbon;
+  auto screenX = [](int i) {
+    return kWidth / 2 + kWidth * (-300 + 600 * i / KnotRibbon::kPointCount) / 1000;
+  };
+  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+    RibbonPoint& p = ribbon.points[i];
+    p.x = -300.0f + 600.0f * i / KnotRibbon::kPointCount;
+    p.y = 0.0f;
+    const bool behind = i % 500 >= 400 && i % 500 < 460;
+    p.z = behind ? -1.0f : 1000.0f;
+    p.r = 0.6f;
+    p.g = 0.4f;
+    p.b = 0.2f;
+  }
+  trailKeeper().beginFrame();
+  drawFade(scene.state);
+  drawRibbon(ribbon, scene.state);
+  present();
+  for (int i = 200; i < KnotRibbon::kPointCount; i += 500) {
+    EXPECT_GT(brightness(brightestNear(screenX(i), kHeight / 2)), 150) << i;
+    if (i + 230 < KnotRibbon::kPointCount) {
+      EXPECT_EQ(brightness(pixel(screenX(i + 230), kHeight / 2)), 0) << i;
+    }
+  }
+}
+
 TEST_F(RendererGl, GlowLightsTheQuadrantWhereTheRibbonComesNear) {
   Scene& scene = rendererScene();
   for (RibbonPoint& p : scene.ribbon.points) {
