@@ -4,60 +4,24 @@
 #include "renderer/scene/glow_accumulator.h"
 #include "renderer/scene/ribbon_band.h"
 #include "renderer/scene/star_blob.h"
+#include "renderer/scene/unit_disc.h"
 
 namespace vantrel {
 
 namespace {
 
-GLuint starDiscList = 0;
-GLuint glowDiscList = 0;
-
-// The unit disc's rim at 22.5 degree steps, the first vertex repeated.
-const float kRim[17][2] = {
-    {1.0f, 0.0f},
-    {0.9238795f, 0.38268343f},
-    {0.70710677f, 0.70710677f},
-    {0.38268343f, 0.9238795f},
-    {0.0f, 1.0f},
-    {-0.38268343f, 0.9238795f},
-    {-0.70710677f, 0.70710677f},
-    {-0.9238795f, 0.38268343f},
-    {-1.0f, 0.0f},
-    {-0.9238795f, -0.38268343f},
-    {-0.70710677f, -0.70710677f},
-    {-0.38268343f, -0.9238795f},
-    {0.0f, -1.0f},
-    {0.38268343f, -0.9238795f},
-    {0.70710677f, -0.70710677f},
-    {0.9238795f, -0.38268343f},
-    {1.0f, 0.0f},
-};
-
-// The centre takes the caller's colour; the rim is transparent black, so
-// the disc is a soft blob under smooth shading and additive blending.
-void emitUnitDisc() {
+// The centre takes the given colour; the rim is transparent black, so the
+// disc is a soft blob under smooth shading and additive blending. The
+// current colour is (0, 0, 0, 0) after it.
+void drawDisc(const DiscPlacement& placement, float r, float g, float b) {
+  DiscPoint rim[kDiscRimPoints];
+  placedRim(placement, rim);
   glBegin(GL_TRIANGLE_FAN);
-  glVertex2f(0.0f, 0.0f);
+  glColor4f(r, g, b, 1.0f);
+  glVertex2f(placement.center.x, placement.center.y);
   glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
-  for (const auto& v : kRim) glVertex2f(v[0], v[1]);
+  for (const DiscPoint& p : rim) glVertex2f(p.x, p.y);
   glEnd();
-}
-
-// Draws the unit disc from `list`, compiling it on first use. Without a list
-// name (no context, or the driver refuses) the disc is drawn directly and
-// the list is tried again next time.
-void drawDisc(GLuint& list) {
-  if (list != 0) {
-    glCallList(list);
-    return;
-  }
-  list = glGenLists(1);
-  if (list != 0) glNewList(list, GL_COMPILE);
-  emitUnitDisc();
-  if (list != 0) {
-    glEndList();
-    glCallList(list);
-  }
 }
 
 void glowPass(const KnotRibbon& ribbon, void* context) {
@@ -125,13 +89,7 @@ void drawStar(StarParticle& star, Scene& scene, double elapsedSeconds) {
   const StarBlob blob = starBlob(star, sx, sy, state.screenWidth,
                                  state.screenHeight, elapsedSeconds,
                                  state.speed);
-  glColor4f(blob.r, blob.g, blob.b, 1.0f);
-  glPushMatrix();
-  glTranslated(blob.centerX, blob.centerY, 0.0);
-  if (blob.rotated) glRotated(blob.angleDegrees, 0.0, 0.0, 1.0);
-  glScalef(blob.scaleX, blob.scaleY, 0.0f);
-  drawDisc(starDiscList);
-  glPopMatrix();
+  drawDisc(starDiscPlacement(blob), blob.r, blob.g, blob.b);
 }
 
 void drawRibbon(KnotRibbon& ribbon, const RendererState& state) {
@@ -146,21 +104,8 @@ void drawGlows(const KnotRibbon& ribbon, const RendererState& state) {
   GlowDisc glows[kGlowQuadrants];
   computeGlows(ribbon, state.screenWidth, state.screenHeight, glows);
   for (const GlowDisc& glow : glows) {
-    if (!glow.lit) continue;
-    glPushMatrix();
-    glTranslatef(glow.centerX, glow.centerY, 0.0f);
-    glScalef(glow.radius, glow.radius, 0.0f);
-    glColor4f(glow.r, glow.g, glow.b, 1.0f);
-    drawDisc(glowDiscList);
-    glPopMatrix();
+    if (glow.lit) drawDisc(glowDiscPlacement(glow), glow.r, glow.g, glow.b);
   }
 }
-
-void forgetDiscLists() {
-  starDiscList = 0;
-  glowDiscList = 0;
-}
-
-bool discListsBuilt() { return starDiscList != 0 && glowDiscList != 0; }
 
 }  // namespace vantrel

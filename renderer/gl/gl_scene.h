@@ -23,9 +23,4 @@ void drawStar(StarParticle& star, Scene& scene, double elapsedSeconds);
 void drawRibbon(KnotRibbon& ribbon, const RendererState& state);
 void drawGlows(const KnotRibbon& ribbon, const RendererState& state);
 
-// The disc lists belong to a context; after deleting it, the next context
-// builds them afresh.
-void forgetDiscLists();
-bool discListsBuilt();
-
 }  // namespace vantrel

@@ -162,8 +162,6 @@ void runLoop(WaylandHack& hack) {
 void shutDown(WaylandHack& hack) {
   for (auto& output : hack.client.outputs) releasePicture(*output, hack.egl);
   stopEgl(hack.egl);
-  // The display lists went with the context.
-  forgetDiscLists();
   for (auto& output : hack.client.outputs) destroyOutput(*output);
   hack.client.outputs.clear();
   releaseGlobals(hack.client);

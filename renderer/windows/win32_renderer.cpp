@@ -205,8 +205,6 @@ void shutdownRenderer() {
     wglDeleteContext(renderingContext);
     renderingContext = nullptr;
   }
-  // The display lists went with the context.
-  forgetDiscLists();
 }
 
 int runRenderer(HINSTANCE instance) {

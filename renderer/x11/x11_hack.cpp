@@ -247,8 +247,6 @@ void shutDownHack(Hack& hack) {
     hack.trails.release();
     destroyContext(hack.surface.display, hack.context);
     hack.context = nullptr;
-    // The display lists went with the context.
-    forgetDiscLists();
   }
   releaseSurface(hack.surface);
   if (hack.visual != nullptr) XFree(hack.visual);

@@ -9,6 +9,7 @@
 #include "renderer/scene/star_blob.h"
 #include "renderer/scene/star_particle.h"
 #include "renderer/scene/star_pool.h"
+#include "renderer/scene/unit_disc.h"
 
 namespace vantrel {
 namespace {
@@ -165,6 +166,44 @@ TEST(StarBlob, StretchedAlongMotion) {
   const StarBlob back = starBlob(star, sx, sy, 1024, 768, 0.0f, 10.0f);
   EXPECT_TRUE(back.rotated);
   EXPECT_NEAR(back.angleDegrees, 135.0, 1e-9);
+}
+
+// The disc is laid out as a translate, rotate and scale of the unit disc
+// would lay it: long axis along the motion, short across it, closed fan.
+TEST(UnitDisc, PlacedLikeTheMatrixStackWouldPlaceIt) {
+  StarBlob blob;
+  blob.centerX = 100.25;
+  blob.centerY = 50.5;
+  blob.rotated = true;
+  blob.angleDegrees = 135.0;
+  blob.scaleX = 12.0f;
+  blob.scaleY = 4.0f;
+  DiscPoint rim[kDiscRimPoints];
+  placedRim(starDiscPlacement(blob), rim);
+  const double c = std::cos(135.0 * 3.14159265358979323846 / 180.0);
+  const double s = std::sin(135.0 * 3.14159265358979323846 / 180.0);
+  for (int i = 0; i < kDiscRimPoints; ++i) {
+    const double a = i * 22.5 * 3.14159265358979323846 / 180.0;
+    const double u = 12.0 * std::cos(a), v = 4.0 * std::sin(a);
+    EXPECT_NEAR(rim[i].x, 100.25 + c * u - s * v, 1e-4) << i;
+    EXPECT_NEAR(rim[i].y, 50.5 + s * u + c * v, 1e-4) << i;
+  }
+  EXPECT_EQ(rim[0].x, rim[kDiscRimPoints - 1].x);
+  EXPECT_EQ(rim[0].y, rim[kDiscRimPoints - 1].y);
+
+  blob.rotated = false;  // a still star keeps its axes, whatever the angle
+  placedRim(starDiscPlacement(blob), rim);
+  EXPECT_FLOAT_EQ(rim[0].x, 112.25f);
+  EXPECT_FLOAT_EQ(rim[4].y, 54.5f);
+
+  GlowDisc glow;
+  glow.centerX = 128.0f;
+  glow.centerY = 88.0f;
+  glow.radius = 140.0f;
+  placedRim(glowDiscPlacement(glow), rim);
+  EXPECT_FLOAT_EQ(rim[8].x, -12.0f);
+  EXPECT_FLOAT_EQ(rim[8].y, 88.0f);
+  EXPECT_FLOAT_EQ(rim[12].y, -52.0f);
 }
 
 TEST(StarBlob, ColourChannelsStayInRangeAndCycle) {
