@@ -6,11 +6,13 @@ namespace vantrel {
 
 namespace {
 
-// An interval shorter than this share of a refresh cannot have waited for
-// the display.
+// Swaps that wait for the display cannot, over kWindow of them, come faster
+// than this share of its rate allows; the margin is for the jitter of the
+// first and last return. Single swaps may come sooner, so a window is judged.
+constexpr double kPacedShare = 0.98;
+// A single probe interval shorter than this share of a refresh cannot have
+// waited for the display.
 constexpr double kFastShare = 0.75;
-// Of kWindow intervals, this many short ones mean the swap does not pace.
-constexpr int kFastNeeded = 5;
 // Probes in a row that must find the swap pacing before waits stop.
 constexpr int kProbeHitsNeeded = 3;
 
@@ -60,11 +62,14 @@ double FramePacer::afterSwap(double now) {
 }
 
 void FramePacer::judgeSwaps(double interval) {
-  const bool fast = interval < kFastShare * period_;
-  fastCount_ += (fast ? 1 : 0) - (fast_[next_] ? 1 : 0);
-  fast_[next_] = fast;
+  // A stall counts as two refreshes, so it hides fast swaps only briefly.
+  intervals_[next_] = std::min(interval, 2.0 * period_);
   next_ = (next_ + 1) % kWindow;
-  if (fastCount_ < kFastNeeded) return;
+  measuredCount_ = std::min(measuredCount_ + 1, kWindow);
+  if (measuredCount_ < kWindow) return;
+  double total = 0.0;
+  for (double each : intervals_) total += each;
+  if (total >= kWindow * kPacedShare * period_) return;
   waiting_ = true;
   lastTarget_ = lastSwap_;
   sinceProbe_ = 0;
@@ -75,8 +80,7 @@ void FramePacer::judgeProbe(double interval) {
   probeHits_ = interval >= kFastShare * period_ ? probeHits_ + 1 : 0;
   if (probeHits_ < kProbeHitsNeeded) return;
   waiting_ = false;
-  std::fill(fast_, fast_ + kWindow, false);
-  fastCount_ = 0;
+  measuredCount_ = 0;
 }
 
 }  // namespace vantrel

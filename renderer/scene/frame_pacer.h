@@ -39,8 +39,8 @@ class FramePacer {
   bool measured_ = false;  // lastSwap_ holds a swap of the running spell
   double lastSwap_ = 0.0;
   double lastTarget_ = 0.0;  // when the last frame was due to start
-  bool fast_[kWindow] = {};  // of the last kWindow intervals: too short?
-  int fastCount_ = 0;
+  double intervals_[kWindow] = {};  // the last swap intervals, at most 2 refreshes
+  int measuredCount_ = 0;  // of them filled since the swaps were last judged
   int next_ = 0;
   int sinceProbe_ = 0;
   bool probing_ = false;  // the last frame was let run without a wait

@@ -49,14 +49,15 @@ std::vector<double> printedRates(const std::string& printed) {
 
 // The rates printed once a second stay at the display's (Xvfb: 60 Hz
 // stands for it). The first second is left out: the few frames that find
-// the swap unpaced fall in it. Later seconds may run a few per cent over
-// (62.2 was seen under a flood of events on a loaded machine); unpaced, the
-// hack draws several hundred.
+// the swap unpaced fall in it. Later seconds may hold a frame or two over:
+// swaps within 2 per cent of the rate pass for paced, and a second's edges
+// fall between frames. Unpaced, the hack draws several hundred, or 62 on a
+// loaded machine whose frames take nearly a refresh.
 void expectPacedRates(const std::string& printed, std::size_t least) {
   const std::vector<double> rates = printedRates(printed);
   ASSERT_GE(rates.size(), least) << printed;
   for (std::size_t i = 1; i < rates.size(); ++i) {
-    EXPECT_LE(rates[i], 64.0) << "second " << i + 1;
+    EXPECT_LE(rates[i], 63.0) << "second " << i + 1;
   }
 }
 
