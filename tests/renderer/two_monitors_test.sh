@@ -69,9 +69,11 @@ for side in left right; do
   awk -v v="$sat" 'BEGIN{exit !(v > 0.02)}' || fail "the $side screen has no colour"
   [ "${moved%%.*}" -gt 5000 ] || fail "the $side screen does not move"
 done
+# The ribbon moves in step on both, so the stars of each screen's own scene
+# make the difference; a mirrored picture differs in none.
 different=$(changed "$WORK/left1.png" "$WORK/right1.png")
 echo "the screens differ in $different pixels"
-[ "${different%%.*}" -gt 5000 ] || fail "both screens show the same picture"
+[ "${different%%.*}" -gt 300 ] || fail "both screens show the same picture"
 
 # Escape on the second screen's window ends it all.
 scene_x=$(xdotool search --name '^Vantrel_Scene$' | head -1)
