@@ -15,7 +15,7 @@ VANTREL_PACKAGES=(
   fonts-ipafont-gothic
   nsis zip unzip python3
   libx11-dev libgl-dev libglu1-mesa-dev libxrandr-dev dpkg-dev xscreensaver procps
-  xserver-xorg-core xserver-xorg-video-dummy
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   lintian desktop-file-utils man-db binutils util-linux
   mate-screensaver xsecurelock dbus libglib2.0-bin dconf-service dconf-gsettings-backend
   libwayland-dev wayland-protocols libegl-dev libopengl-dev

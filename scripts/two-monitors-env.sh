@@ -5,7 +5,7 @@
 # WORK_DIR (config, log and prefix go there), and vantrel_two_monitors_cleanup
 # at the end; it stops only what it started.
 
-VANTREL_STARTED_XORG=""
+source "$(dirname "${BASH_SOURCE[0]}")/xorg-dummy.sh"
 VANTREL_TWO_MONITORS_PREFIX=""
 
 # Writes the server's configuration into $1/xorg.conf.
@@ -69,24 +69,8 @@ CONF
 
 # Starts Xorg on a free display and exports DISPLAY; false when it cannot.
 vantrel_two_monitors_display() {
-  local WORK="$1" n i
-  vantrel_two_monitors_config "$WORK"
-  for n in $(seq 119 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xorg -noreset +extension GLX -nolisten tcp -config "$WORK/xorg.conf" \
-      -logfile "$WORK/xorg.log" ":$n" >/dev/null 2>&1 &
-    VANTREL_STARTED_XORG=$!
-    export DISPLAY=":$n"
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$VANTREL_STARTED_XORG" 2>/dev/null || true
-    wait "$VANTREL_STARTED_XORG" 2>/dev/null || true
-    VANTREL_STARTED_XORG=""
-  done
-  echo "Xorg did not start (see $WORK/xorg.log)" >&2
-  return 1
+  vantrel_two_monitors_config "$1"
+  vantrel_xorg_display "$1"
 }
 
 # The prefix $1/prefix, set to see both monitors, with its server running.
@@ -125,9 +109,5 @@ vantrel_two_monitors_cleanup() {
   if [ -n "$VANTREL_TWO_MONITORS_PREFIX" ]; then
     WINEPREFIX="$VANTREL_TWO_MONITORS_PREFIX" wineserver -k >/dev/null 2>&1 || true
   fi
-  if [ -n "$VANTREL_STARTED_XORG" ]; then
-    kill "$VANTREL_STARTED_XORG" 2>/dev/null || true
-    wait "$VANTREL_STARTED_XORG" 2>/dev/null || true
-    VANTREL_STARTED_XORG=""
-  fi
+  vantrel_xorg_stop
 }

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The hack follows the display's refresh rate when it changes under it. Xvfb
+# reports none, so this runs on Xorg's dummy driver: a 320x240 screen at
+# 60 Hz, switched by XRandR to a 30 Hz mode of the same size and back while
+# the hack draws on the root window. Its swaps are not paced there, so the
+# frames it prints each second show the rate it paces to.
+#   refresh_change_test.sh HACK WORK_DIR
+set -euo pipefail
+HACK=$(realpath "$1")
+WORK=$(realpath -m "$2")
+mkdir -p "$WORK"
+rm -f "$WORK"/*.log "$WORK"/*.txt
+source "$(dirname "$0")/../../scripts/xorg-dummy.sh"
+fail() { echo "FAIL: $*"; exit 1; }
+
+hack_pid=""
+cleanup() {
+  [ -n "$hack_pid" ] && kill "$hack_pid" 2>/dev/null || true
+  vantrel_xorg_stop
+}
+trap cleanup EXIT
+
+# The dummy refuses pixel clocks this low by half, so the 30 Hz mode keeps
+# the clock and doubles the lines instead.
+cat > "$WORK/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+  Identifier "dev0"
+  Driver "dummy"
+  VideoRam 4096
+EndSection
+Section "Monitor"
+  Identifier "mon0"
+  HorizSync 5.0-80.0
+  VertRefresh 20.0-75.0
+  Modeline "320x240" 12.576 320 336 368 800 240 243 247 262
+EndSection
+Section "Screen"
+  Identifier "scr0"
+  Device "dev0"
+  Monitor "mon0"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 320 240
+    Modes "320x240"
+  EndSubSection
+EndSection
+CONF
+vantrel_xorg_display "$WORK" || fail "Xorg with the dummy driver did not start"
+xrandr --newmode 320x240_30 12.576 320 336 368 800 240 243 247 524
+xrandr --addmode DUMMY0 320x240_30
+xrandr | grep -q '60.00\*' || fail "the screen is not at 60 Hz: $(xrandr)"
+
+env -u XSCREENSAVER_WINDOW "$HACK" --root --fps 2>"$WORK/fps.txt" &
+hack_pid=$!
+
+# The last two rates printed, one a line.
+last_rates() { tr '\r' '\n' <"$WORK/fps.txt" | awk '/ fps/ { print $2 }' | tail -2; }
+# Both of the last two rates within [low, high], after `seconds` in a mode.
+expect_rates() {
+  local low="$1" high="$2" seconds="$3" what="$4" rates
+  sleep "$seconds"
+  rates=$(last_rates)
+  echo "$what: $(echo $rates)"
+  [ "$(wc -l <<<"$rates")" = 2 ] || fail "$what: no rates printed"
+  awk -v low="$low" -v high="$high" '$1 < low || $1 > high { bad = 1 } END { exit bad }' \
+    <<<"$rates" || fail "$what: rates outside $low to $high"
+}
+
+# Under load the hack may fall short of 60, but never near 30.
+expect_rates 40 63 4 "60 Hz"
+xrandr --output DUMMY0 --mode 320x240_30
+expect_rates 27 31.6 3.5 "switched to 30 Hz"
+xrandr --output DUMMY0 --mode 320x240
+expect_rates 40 63 3.5 "back at 60 Hz"
+
+kill -TERM "$hack_pid"
+wait "$hack_pid" || fail "the hack did not end cleanly on SIGTERM"
+hack_pid=""
+echo "the hack followed 60, 30 and 60 Hz"
