@@ -10,54 +10,12 @@ VANTREL_TWO_MONITORS_PREFIX=""
 
 # Writes the server's configuration into $1/xorg.conf.
 vantrel_two_monitors_config() {
-  local WORK="$1"
-  cat > "$WORK/xorg.conf" <<'CONF'
-Section "ServerFlags"
-  Option "AutoAddDevices" "false"
-  Option "AutoEnableDevices" "false"
-EndSection
-Section "Device"
-  Identifier "dev0"
-  Driver "dummy"
-  VideoRam 32768
-EndSection
-Section "Device"
-  Identifier "dev1"
-  Driver "dummy"
-  VideoRam 32768
-EndSection
-Section "Monitor"
-  Identifier "mon0"
-  HorizSync 28.0-80.0
-  VertRefresh 48.0-75.0
-  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
-EndSection
-Section "Monitor"
-  Identifier "mon1"
-  HorizSync 28.0-80.0
-  VertRefresh 48.0-75.0
-  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
-EndSection
-Section "Screen"
-  Identifier "scr0"
-  Device "dev0"
-  Monitor "mon0"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Modes "1024x768"
-  EndSubSection
-EndSection
-Section "Screen"
-  Identifier "scr1"
-  Device "dev1"
-  Monitor "mon1"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Modes "1024x768"
-  EndSubSection
-EndSection
+  local timings="65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync"
+  {
+    vantrel_xorg_server_flags
+    vantrel_xorg_dummy_screen 0 1024x768 "$timings"
+    vantrel_xorg_dummy_screen 1 1024x768 "$timings"
+    cat <<'CONF'
 Section "ServerLayout"
   Identifier "two"
   Screen 0 "scr0"
@@ -65,6 +23,7 @@ Section "ServerLayout"
   Option "Xinerama" "on"
 EndSection
 CONF
+  } > "$1/xorg.conf"
 }
 
 # Starts Xorg on a free display and exports DISPLAY; false when it cannot.

@@ -6,6 +6,45 @@
 
 VANTREL_STARTED_XORG=""
 
+# The start of an xorg.conf for dummy screens: no input devices looked for.
+vantrel_xorg_server_flags() {
+  cat <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+CONF
+}
+
+# The sections of dummy screen N (devN, monN, scrN) showing one mode: its
+# name and its modeline's numbers.
+vantrel_xorg_dummy_screen() {
+  local n="$1" name="$2" timings="$3"
+  cat <<CONF
+Section "Device"
+  Identifier "dev$n"
+  Driver "dummy"
+  VideoRam 32768
+EndSection
+Section "Monitor"
+  Identifier "mon$n"
+  HorizSync 5.0-80.0
+  VertRefresh 20.0-75.0
+  Modeline "$name" $timings
+EndSection
+Section "Screen"
+  Identifier "scr$n"
+  Device "dev$n"
+  Monitor "mon$n"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Modes "$name"
+  EndSubSection
+EndSection
+CONF
+}
+
 # Starts Xorg on a free display with $1/xorg.conf and exports DISPLAY; false
 # when it cannot.
 vantrel_xorg_display() {

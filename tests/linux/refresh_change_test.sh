@@ -22,34 +22,10 @@ trap cleanup EXIT
 
 # The dummy refuses pixel clocks this low by half, so the 30 Hz mode keeps
 # the clock and doubles the lines instead.
-cat > "$WORK/xorg.conf" <<'CONF'
-Section "ServerFlags"
-  Option "AutoAddDevices" "false"
-  Option "AutoEnableDevices" "false"
-EndSection
-Section "Device"
-  Identifier "dev0"
-  Driver "dummy"
-  VideoRam 4096
-EndSection
-Section "Monitor"
-  Identifier "mon0"
-  HorizSync 5.0-80.0
-  VertRefresh 20.0-75.0
-  Modeline "320x240" 12.576 320 336 368 800 240 243 247 262
-EndSection
-Section "Screen"
-  Identifier "scr0"
-  Device "dev0"
-  Monitor "mon0"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Virtual 320 240
-    Modes "320x240"
-  EndSubSection
-EndSection
-CONF
+{
+  vantrel_xorg_server_flags
+  vantrel_xorg_dummy_screen 0 320x240 "12.576 320 336 368 800 240 243 247 262"
+} > "$WORK/xorg.conf"
 vantrel_xorg_display "$WORK" || fail "Xorg with the dummy driver did not start"
 xrandr --newmode 320x240_30 12.576 320 336 368 800 240 243 247 524
 xrandr --addmode DUMMY0 320x240_30

@@ -103,6 +103,32 @@ class RendererGl : public ::testing::Test {
     trailcheck::expectFadeByElevenTwelfths(surface());
   }
   static void expectFadeToBlack() { trailcheck::expectFadeToBlack(surface()); }
+
+  // The ribbon straight along x through the centre at depth 1000 (half-width
+  // 9 pixels; too far for glows), but for the points `behind` the viewer;
+  // drawn as a frame's ribbon.
+  template <typename Behind>
+  static void drawStraightRibbon(Behind behind) {
+    Scene& scene = rendererScene();
+    KnotRibbon& ribbon = scene.ribbon;
+    for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
+      RibbonPoint& p = ribbon.points[i];
+      p.x = -300.0f + 600.0f * i / KnotRibbon::kPointCount;
+      p.y = 0.0f;
+      p.z = behind(i) ? -1.0f : 1000.0f;
+      p.r = 0.6f;
+      p.g = 0.4f;
+      p.b = 0.2f;
+    }
+    trailKeeper().beginFrame();
+    drawFade(scene.state);
+    drawRibbon(ribbon, scene.state);
+    present();
+  }
+  // The screen column of point i of that ribbon.
+  static int straightRibbonColumn(int i) {
+    return kWidth / 2 + kWidth * (-300 + 600 * i / KnotRibbon::kPointCount) / 1000;
+  }
 };
 
 TEST_F(RendererGl, FloatPictureFadesByElevenTwelfthsAndToBlack) {
@@ -225,21 +251,7 @@ TEST_F(RendererGl, StarStretchedAlongItsMotion) {
 }
 
 TEST_F(RendererGl, BandIsBrightAtItsCentreAndDarkAtItsEdge) {
-  Scene& scene = rendererScene();
-  KnotRibbon& ribbon = scene.ribbon;
-  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
-    RibbonPoint& p = ribbon.points[i];
-    p.x = -300.0f + 600.0f * i / KnotRibbon::kPointCount;  // along x
-    p.y = 0.0f;
-    p.z = 1000.0f;  // half-width 9 pixels; too far for glows
-    p.r = 0.6f;
-    p.g = 0.4f;
-    p.b = 0.2f;
-  }
-  trailKeeper().beginFrame();
-  drawFade(scene.state);
-  drawRibbon(ribbon, scene.state);
-  present();
+  drawStraightRibbon([](int) { return false; });
   const int y = kHeight / 2;
   const Rgb centre = brightestNear(kWidth / 2, y);
   EXPECT_NEAR(centre.r, 150, 8);
@@ -256,29 +268,11 @@ TEST_F(RendererGl, BandIsBrightAtItsCentreAndDarkAtItsEdge) {
 // Runs of points behind the viewer break the band into pieces; every piece
 // is drawn, however many points the gaps between them hold.
 TEST_F(RendererGl, BandPiecesBetweenGapsAreAllDrawn) {
-  Scene& scene = rendererScene();
-  KnotRibbon& ribbon = scene.ribbon;
-  auto screenX = [](int i) {
-    return kWidth / 2 + kWidth * (-300 + 600 * i / KnotRibbon::kPointCount) / 1000;
-  };
-  for (int i = 0; i < KnotRibbon::kPointCount; ++i) {
-    RibbonPoint& p = ribbon.points[i];
-    p.x = -300.0f + 600.0f * i / KnotRibbon::kPointCount;
-    p.y = 0.0f;
-    const bool behind = i % 500 >= 400 && i % 500 < 460;
-    p.z = behind ? -1.0f : 1000.0f;
-    p.r = 0.6f;
-    p.g = 0.4f;
-    p.b = 0.2f;
-  }
-  trailKeeper().beginFrame();
-  drawFade(scene.state);
-  drawRibbon(ribbon, scene.state);
-  present();
+  drawStraightRibbon([](int i) { return i % 500 >= 400 && i % 500 < 460; });
   for (int i = 200; i < KnotRibbon::kPointCount; i += 500) {
-    EXPECT_GT(brightness(brightestNear(screenX(i), kHeight / 2)), 150) << i;
+    EXPECT_GT(brightness(brightestNear(straightRibbonColumn(i), kHeight / 2)), 150) << i;
     if (i + 230 < KnotRibbon::kPointCount) {
-      EXPECT_EQ(brightness(pixel(screenX(i + 230), kHeight / 2)), 0) << i;
+      EXPECT_EQ(brightness(pixel(straightRibbonColumn(i + 230), kHeight / 2)), 0) << i;
     }
   }
 }
