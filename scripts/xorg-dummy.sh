@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Xorg with the dummy driver: a real X server with XRandR modes and rates,
-# which Xvfb lacks. Source it, write WORK_DIR/xorg.conf, call
-# vantrel_xorg_display WORK_DIR, and vantrel_xorg_stop at the end; it stops
-# only what it started. Needs root (absolute -config and -logfile paths).
+# which Xvfb lacks, and a Wine prefix for programs on it. Source it, write
+# WORK_DIR/xorg.conf, call vantrel_xorg_display WORK_DIR (and
+# vantrel_xorg_wine_prefix WORK_DIR for Wine), and vantrel_xorg_wine_stop and
+# vantrel_xorg_stop at the end; they stop only what was started. Needs root
+# (absolute -config and -logfile paths).
 
 VANTREL_STARTED_XORG=""
+VANTREL_XORG_WINE_PREFIX=""
 
 # The start of an xorg.conf for dummy screens: no input devices looked for.
 vantrel_xorg_server_flags() {
@@ -70,5 +73,39 @@ vantrel_xorg_stop() {
     kill "$VANTREL_STARTED_XORG" 2>/dev/null || true
     wait "$VANTREL_STARTED_XORG" 2>/dev/null || true
     VANTREL_STARTED_XORG=""
+  fi
+}
+
+# A Wine prefix $1/prefix for programs on this server, with its own Wine
+# server running; vantrel_xorg_wine_stop ends that.
+# NOTE: Wine reads the monitors when its server starts, so the prefix and its
+# server are apart from any other session. Without UseXVidMode=N Wine 8
+# aborts in its VidMode code and sees one monitor; without Managed=N it waits
+# for a window manager on every full-monitor window.
+vantrel_xorg_wine_prefix() {
+  export WINEPREFIX="$1/prefix"
+  VANTREL_XORG_WINE_PREFIX="$WINEPREFIX"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  local key='HKCU\Software\Wine\X11 Driver'
+  wine reg add "$key" /v UseXVidMode /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add "$key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  # The desktop process outside any captured output (see wine-env.sh).
+  wineserver -p
+  wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
+}
+
+vantrel_xorg_wine_stop() {
+  # Only this prefix's server: another session's may share the environment.
+  if [ -n "$VANTREL_XORG_WINE_PREFIX" ]; then
+    WINEPREFIX="$VANTREL_XORG_WINE_PREFIX" wineserver -k >/dev/null 2>&1 || true
+    VANTREL_XORG_WINE_PREFIX=""
   fi
 }
