@@ -42,7 +42,7 @@ bool SceneWindow::open(HINSTANCE instance, const char* className,
   return true;
 }
 
-// The shared context made current here, or a new one sharing its lists,
+// The shared context made current here, or a new one sharing its objects,
 // current and with the fixed state; nullptr on failure.
 HGLRC SceneWindow::makeContext(const SceneGl& gl) {
   if (!gl.ownContext) {
@@ -50,7 +50,7 @@ HGLRC SceneWindow::makeContext(const SceneGl& gl) {
   }
   HGLRC own = wglCreateContext(deviceContext_);
   if (own == nullptr) return nullptr;
-  // NOTE: lists are shared only into a context that has none yet.
+  // NOTE: objects are shared only into a context that has none yet.
   if (!wglShareLists(gl.context, own) || !wglMakeCurrent(deviceContext_, own)) {
     wglDeleteContext(own);
     return nullptr;

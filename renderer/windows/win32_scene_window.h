@@ -14,7 +14,7 @@ namespace vantrel {
 // What a scene window draws with.
 struct SceneGl {
   HGLRC context = nullptr;  // the main window's; nullptr: no OpenGL at all
-  // A context of the window's own that shares the main one's display lists,
+  // A context of the window's own, sharing the main one's GL objects,
   // instead of the main context made current here in turn.
   bool ownContext = false;
   bool keepPicture = true;
