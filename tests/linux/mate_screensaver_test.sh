@@ -54,14 +54,7 @@ gsettings set org.mate.screensaver idle-activation-enabled false
 [ "$(gsettings get org.mate.screensaver themes)" = "['screensavers-vantrel']" ] \
   || fail "gsettings did not keep the theme"
 
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX \
-  >/dev/null 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$WORK/display")"
+start_own_xvfb
 
 mate-screensaver --no-daemon >"$WORK/saver.log" 2>&1 &
 SAVER_PID=$!

@@ -1,5 +1,42 @@
-# Sourced by the host tests: is the star flight on the screen?
+# Sourced by the host tests: an X server of their own, the hack's process,
+# and is the star flight on the screen?
 # Needs $WORK (a scratch folder) and a fail function from the sourcing test.
+
+# An Xvfb of the test's own, 1024x768 with GLX, given any further options
+# (-ac lets an unprivileged client in): exports DISPLAY and sets XVFB_PID.
+start_own_xvfb() {
+  exec 3>"$WORK/display"
+  Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp +extension GLX \
+    >/dev/null 2>&1 &
+  XVFB_PID=$!
+  exec 3>&-
+  for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -1 "$WORK/display")"
+}
+
+# XScreenSaver's daemon, run through the test's as_nobody, its output in
+# $WORK/daemon.log: sets DAEMON_PID and returns once it answers.
+start_xscreensaver_daemon() {
+  as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
+  DAEMON_PID=$!
+  # NOTE: a loaded machine once took over 10 s to bring the daemon up.
+  for _ in $(seq 1 300); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
+  if ! as_nobody xscreensaver-command -time >/dev/null 2>&1; then
+    kill -0 "$DAEMON_PID" 2>/dev/null || fail "the daemon ended at its start"
+    fail "the daemon did not answer within 30 s"
+  fi
+}
+
+# The pid of a process whose command line matches $1 and that runs, not a
+# zombie waiting to be reaped; false when there is none.
+running_pid() {
+  local pid
+  for pid in $(pgrep -f -- "$1" || true); do
+    [ "$(ps -o stat= -p "$pid" | cut -c1)" != Z ] && { echo "$pid"; return 0; }
+  done
+  return 1
+}
 
 # Lit, coloured and moving: window $1 ("root" or an id), at least $2 pixels
 # changed in half a second (default 20000), three seconds after the start.

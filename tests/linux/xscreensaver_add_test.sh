@@ -97,32 +97,12 @@ add
 entries=$(sed -n '/^programs:/,/^[[:space:]]*$/p' "$FILE" | grep -c '\\n\\$')
 echo "the list now holds $entries entries; vantrel is the last"
 
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -ac -screen 0 1024x768x24 -nolisten tcp +extension GLX \
-  >/dev/null 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$WORK/display")"
+# -ac lets the unprivileged daemon connect.
+start_own_xvfb -ac
 
-as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
-DAEMON_PID=$!
-# NOTE: a loaded machine once took over 10 s to bring the daemon up.
-for _ in $(seq 1 300); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
-if ! as_nobody xscreensaver-command -time >/dev/null 2>&1; then
-  kill -0 "$DAEMON_PID" 2>/dev/null || fail "the daemon ended at its start"
-  fail "the daemon did not answer within 30 s"
-fi
+start_xscreensaver_daemon
 
-# Running, not a zombie that waits to be reaped.
-hack_running() {
-  local pid
-  for pid in $(pgrep -f -- "^vantrel --root" || true); do
-    [ "$(ps -o stat= -p "$pid" | cut -c1)" != Z ] && return 0
-  done
-  return 1
-}
+hack_running() { running_pid "^vantrel --root" >/dev/null; }
 as_nobody xscreensaver-command -select "$entries" >/dev/null
 for _ in $(seq 1 100); do hack_running && break; sleep 0.1; done
 hack_running || fail "-select $entries did not start the hack"

@@ -43,24 +43,10 @@ as_nobody() {
     env HOME="$WORK/home" DISPLAY="$DISPLAY" VANTREL_FRAME_STATS="$STATS" "$@"
 }
 
-# An Xvfb of this test's own; -ac lets the unprivileged daemon connect.
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -ac -screen 0 1024x768x24 -nolisten tcp +extension GLX \
-  >/dev/null 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$WORK/display")"
+# -ac lets the unprivileged daemon connect.
+start_own_xvfb -ac
 
-as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
-DAEMON_PID=$!
-# NOTE: a loaded machine once took over 10 s to bring the daemon up.
-for _ in $(seq 1 300); do as_nobody xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.1; done
-if ! as_nobody xscreensaver-command -time >/dev/null 2>&1; then
-  kill -0 "$DAEMON_PID" 2>/dev/null || fail "the daemon ended at its start"
-  fail "the daemon did not answer within 30 s"
-fi
+start_xscreensaver_daemon
 
 hack_running() { pgrep -f -- "^$HACK --root" >/dev/null; }
 as_nobody xscreensaver-command -activate >/dev/null

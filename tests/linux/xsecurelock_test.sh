@@ -29,27 +29,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/screen_checks.sh"
 HACK=/usr/libexec/xscreensaver/vantrel
 cmp -s "$HACK" "$VANTREL_UNPACKED$HACK" || fail "the packaged hack is not in place"
 
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX \
-  >/dev/null 2>&1 &
-XVFB_PID=$!
-exec 3>&-
-for _ in $(seq 1 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$WORK/display")"
+start_own_xvfb
 
 env XSECURELOCK_SAVER="$HACK" VANTREL_FRAME_STATS="$WORK/frames.txt" \
   xsecurelock >"$WORK/lock.log" 2>&1 &
 LOCK_PID=$!
 
-# Running, not a zombie that waits to be reaped.
-hack_pid() {
-  local pid
-  for pid in $(pgrep -f -- "^$HACK" || true); do
-    [ "$(ps -o stat= -p "$pid" | cut -c1)" != Z ] && { echo "$pid"; return 0; }
-  done
-  return 1
-}
+hack_pid() { running_pid "^$HACK"; }
 for _ in $(seq 1 150); do hack_pid >/dev/null && break; sleep 0.1; done
 pid=$(hack_pid) || fail "xsecurelock did not start the hack"
 args="$(tr '\0' ' ' </proc/"$pid"/cmdline)"
