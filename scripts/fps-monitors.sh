@@ -23,11 +23,9 @@ ROUNDS="${VANTREL_FPS_ROUNDS:-3}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 
-cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_ROOT/win" -j 2 --target vantrel_renderer >/dev/null
+vantrel_build_windows vantrel_renderer >/dev/null
 BIN="$BUILD_ROOT/win/bin"
 
 source "$ROOT/scripts/two-monitors-env.sh"

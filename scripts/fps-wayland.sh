@@ -19,9 +19,8 @@ ROUNDS="${VANTREL_FPS_ROUNDS:-3}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
-cmake -S "$ROOT" -B "$BUILD_ROOT/linux" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTREL_SANITIZE=OFF >/dev/null
-cmake --build "$BUILD_ROOT/linux" -j 2 --target vantrel >/dev/null
+source "$ROOT/scripts/release-builds.sh"
+vantrel_build_linux vantrel >/dev/null
 HACK="$BUILD_ROOT/linux/bin/vantrel"
 
 source "$ROOT/tests/wayland/wayland_session.sh"

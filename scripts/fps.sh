@@ -35,15 +35,11 @@ ROUNDS="${VANTREL_FPS_ROUNDS:-3}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 
-cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_ROOT/win" -j "$(nproc)" --target vantrel_renderer >/dev/null
+vantrel_build_windows vantrel_renderer >/dev/null
 BIN="$BUILD_ROOT/win/bin"
-cmake -S "$ROOT" -B "$BUILD_ROOT/linux" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTREL_SANITIZE=OFF >/dev/null
-cmake --build "$BUILD_ROOT/linux" -j "$(nproc)" --target vantrel >/dev/null
+vantrel_build_linux vantrel >/dev/null
 HACK="$BUILD_ROOT/linux/bin/vantrel"
 
 source "$ROOT/scripts/wine-env.sh"

@@ -16,11 +16,9 @@ SAMPLE="${VANTREL_TIMING_SECONDS:-10}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 if [ "${VANTREL_SKIP_BUILD:-0}" != 1 ]; then
-  cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_ROOT/win" -j "$(nproc)" --target vantrel_programs >/dev/null
+  vantrel_build_windows vantrel_programs >/dev/null
 fi
 BIN="$BUILD_ROOT/win/bin"
 

@@ -16,11 +16,9 @@ OUT="$ROOT/host/preview/preview.jpg"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 
-cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_ROOT/win" --target vantrel_still -j "$(nproc)"
+vantrel_build_windows vantrel_still
 
 source "$ROOT/scripts/wine-env.sh"
 trap vantrel_cleanup EXIT

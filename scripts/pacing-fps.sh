@@ -30,14 +30,10 @@ BASE_DLL="${VANTREL_PACING_BASELINE_DLL:-}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 
-cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_ROOT/win" -j 2 --target vantrel_renderer >/dev/null
-cmake -S "$ROOT" -B "$BUILD_ROOT/linux" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTREL_SANITIZE=OFF >/dev/null
-cmake --build "$BUILD_ROOT/linux" -j 2 --target vantrel >/dev/null
+vantrel_build_windows vantrel_renderer >/dev/null
+vantrel_build_linux vantrel >/dev/null
 HACK="$BUILD_ROOT/linux/bin/vantrel"
 DLL="$BUILD_ROOT/win/bin/Vantrel.dll"
 

@@ -15,11 +15,9 @@ SECONDS_TO_RUN="${VANTREL_SECONDS:-6}"
 
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
+source "$ROOT/scripts/release-builds.sh"
 
-cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_ROOT/win" -j "$(nproc)" --target vantrel_programs
+vantrel_build_windows vantrel_programs
 
 BIN="$BUILD_ROOT/win/bin"
 if [ -f "$BIN/Vantrel.scr" ]; then

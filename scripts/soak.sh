@@ -40,10 +40,8 @@ done
 if [ -z "$BIN" ]; then
   source "$ROOT/scripts/deps.sh"
   [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
-  cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD_ROOT/win" --target vantrel_soak -j "$(nproc)"
+  source "$ROOT/scripts/release-builds.sh"
+  vantrel_build_windows vantrel_soak
   BIN="$BUILD_ROOT/win/bin"
 fi
 
