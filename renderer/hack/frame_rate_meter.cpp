@@ -1,5 +1,7 @@
 #include "renderer/hack/frame_rate_meter.h"
 
+#include <cstdio>
+
 namespace vantrel {
 
 bool FrameRateMeter::frame(double nowSeconds, double& framesPerSecond) {
@@ -16,6 +18,15 @@ bool FrameRateMeter::frame(double nowSeconds, double& framesPerSecond) {
   spanStart_ = nowSeconds;
   frames_ = 0;
   return true;
+}
+
+void reportFrameRate(FrameRateMeter& meter, double nowSeconds, bool print,
+                     int starCount) {
+  double framesPerSecond = 0.0;
+  if (meter.frame(nowSeconds, framesPerSecond) && print) {
+    std::fprintf(stderr, "vantrel: %.1f fps, %d stars\n", framesPerSecond,
+                 starCount);
+  }
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #pragma once
-// Counts frames and reports their rate about once a second. Pure: the
-// caller gives the time.
+// Counts frames and reports their rate about once a second. The meter is
+// pure: the caller gives the time.
 
 namespace vantrel {
 
@@ -15,5 +15,10 @@ class FrameRateMeter {
   double spanStart_ = 0.0;
   long long frames_ = 0;
 };
+
+// Counts a frame at nowSeconds; once a second, with `print` (--fps), writes
+// "vantrel: N fps, M stars" to standard error.
+void reportFrameRate(FrameRateMeter& meter, double nowSeconds, bool print,
+                     int starCount);
 
 }  // namespace vantrel

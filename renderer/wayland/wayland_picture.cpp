@@ -1,10 +1,9 @@
 #include "renderer/wayland/wayland_picture.h"
 
-#include <time.h>
-
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_frame.h"
 #include "renderer/gl/gl_state.h"
+#include "renderer/hack/hack_clock.h"
 #include "renderer/scene/star_pool.h"
 
 namespace vantrel {
@@ -97,16 +96,6 @@ bool startScene(WaylandOutput& output, const PictureSettings& settings,
 
 }  // namespace
 
-std::int64_t monotonicNanoseconds() {
-  timespec now = {};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-std::uint32_t monotonicMilliseconds() {
-  return static_cast<std::uint32_t>(monotonicNanoseconds() / 1000000);
-}
-
 bool startPicture(WaylandOutput& output, const EglContext& egl,
                   const PictureSettings& settings, std::uint32_t seed) {
   output.pictureStarted = true;  // whatever was made is released later
@@ -136,7 +125,7 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
     makeOpaque();
     output.opaqueKept = true;
   }
-  if (settings.paced) requestNextFrame(output);
+  if (settings.switches.paced) requestNextFrame(output);
   eglSwapBuffers(egl.display, output.eglSurface);
 }
 

@@ -18,12 +18,7 @@ struct PictureSettings {
   // function of time, moves in step on all of them.
   std::int64_t startNanoseconds = 0;
   std::uint32_t startMilliseconds = 0;
-  bool paced = true;  // wait for the compositor's frame callbacks
 };
-
-// Monotonic clock readings, as the scene clock takes them.
-std::int64_t monotonicNanoseconds();
-std::uint32_t monotonicMilliseconds();
 
 // EGL window and surface, GL state, black picture, stars and clock, for a
 // configured output. False when EGL or the star pool cannot be had.

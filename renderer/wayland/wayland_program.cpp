@@ -1,7 +1,6 @@
 #include "renderer/wayland/wayland_program.h"
 
 #include <poll.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +8,7 @@
 #include <cstdlib>
 
 #include "renderer/gl/gl_scene.h"
+#include "renderer/hack/hack_clock.h"
 #include "renderer/hack/stop_signals.h"
 #include "renderer/wayland/wayland_client.h"
 #include "renderer/wayland/wayland_picture.h"
@@ -25,12 +25,6 @@ struct WaylandHack {
   long long frames = 0;
   std::uint32_t nextSeed = 0;
 };
-
-double clockSeconds(clockid_t clock) {
-  timespec now = {};
-  clock_gettime(clock, &now);
-  return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
-}
 
 std::string connect(WaylandHack& hack) {
   hack.client.display = wl_display_connect(nullptr);
@@ -59,9 +53,6 @@ void startSettings(WaylandHack& hack, const HackOptions& options) {
                                             std::getenv("VANTREL_KEPT_PICTURE"),
                                             std::getenv("VANTREL_HOLD_STARS"),
                                             std::getenv("VANTREL_PACING"));
-  // NOTE: VANTREL_PACING=off only measures the drawing's own speed: frames
-  // are drawn as fast as they can be, and the compositor shows what it will.
-  settings.paced = settings.switches.paced;
   settings.startNanoseconds = monotonicNanoseconds();
   settings.startMilliseconds = monotonicMilliseconds();
   hack.nextSeed = static_cast<std::uint32_t>(settings.startNanoseconds);
@@ -71,15 +62,6 @@ void startSurfaces(WaylandClient& client) {
   client.surfacesStarted = true;
   for (auto& output : client.outputs) {
     if (output->surface == nullptr) createOutputSurface(*output);
-  }
-}
-
-void reportFrameRate(WaylandOutput& output, const PictureSettings& settings) {
-  double framesPerSecond = 0.0;
-  if (output.meter.frame(clockSeconds(CLOCK_MONOTONIC), framesPerSecond) &&
-      settings.options.fps) {
-    std::fprintf(stderr, "vantrel: %.1f fps, %d stars\n", framesPerSecond,
-                 output.scene.state.starCount);
   }
 }
 
@@ -105,7 +87,10 @@ bool dropGoneOutputs(WaylandHack& hack) {
 // on one output leaves it black; the others go on.
 void drawDueOutputs(WaylandHack& hack) {
   for (auto& output : hack.client.outputs) {
-    if (!output->configured || (!output->frameDue && hack.settings.paced)) {
+    // NOTE: VANTREL_PACING=off only measures the drawing's own speed: frames
+    // are drawn as fast as they can be, and the compositor shows what it will.
+    const bool waitForFrame = hack.settings.switches.paced && !output->frameDue;
+    if (!output->configured || waitForFrame) {
       continue;
     }
     if (!output->pictureStarted &&
@@ -116,7 +101,9 @@ void drawDueOutputs(WaylandHack& hack) {
     }
     drawPicture(*output, hack.egl, hack.settings);
     ++hack.frames;
-    reportFrameRate(*output, hack.settings);
+    reportFrameRate(output->meter, clockSeconds(CLOCK_MONOTONIC),
+                    hack.settings.options.fps,
+                    output->scene.state.starCount);
   }
 }
 
@@ -154,7 +141,7 @@ void runLoop(WaylandHack& hack) {
   while (!stopRequested() && !hack.client.userEnded) {
     if (!dropGoneOutputs(hack)) return;
     drawDueOutputs(hack);
-    if (!waitForEvents(hack, hack.settings.paced)) return;
+    if (!waitForEvents(hack, hack.settings.switches.paced)) return;
   }
 }
 

@@ -9,28 +9,13 @@
 #include "renderer/gl/gl_frame.h"
 #include "renderer/gl/gl_scene.h"
 #include "renderer/gl/gl_state.h"
+#include "renderer/hack/hack_clock.h"
 #include "renderer/scene/star_pool.h"
 #include "renderer/x11/x11_refresh.h"
 
 namespace vantrel {
 
 namespace {
-
-double clockSeconds(clockid_t clock) {
-  timespec now = {};
-  clock_gettime(clock, &now);
-  return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
-}
-
-std::int64_t monotonicNanoseconds() {
-  timespec now = {};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-std::uint32_t monotonicMilliseconds() {
-  return static_cast<std::uint32_t>(monotonicNanoseconds() / 1000000);
-}
 
 std::string hexId(unsigned long id) {
   char text[24];
@@ -111,15 +96,6 @@ bool onKeys(Hack& hack, const WindowEvents& events) {
     }
   }
   return quit;
-}
-
-void reportFrameRate(Hack& hack) {
-  double framesPerSecond = 0.0;
-  if (hack.meter.frame(clockSeconds(CLOCK_MONOTONIC), framesPerSecond) &&
-      hack.printFps) {
-    std::fprintf(stderr, "vantrel: %.1f fps, %d stars\n", framesPerSecond,
-                 hack.scene.state.starCount);
-  }
 }
 
 }  // namespace
@@ -220,7 +196,8 @@ void runHackFrame(Hack& hack) {
             hack.clock.frameDelta(), hack.switches.content);
   glXSwapBuffers(hack.surface.display, hack.surface.window);
   ++hack.frames;
-  reportFrameRate(hack);
+  reportFrameRate(hack.meter, clockSeconds(CLOCK_MONOTONIC), hack.printFps,
+                  hack.scene.state.starCount);
 }
 
 void scheduleNextHackFrame(Hack& hack) {
