@@ -7,7 +7,7 @@
 #   two        a scene window there drawn with the main window's context,
 #              made current on each window in turn (what users get)
 #   two-own    a scene window with a context of its own that shares the
-#              main one's display lists (VANTREL_SCENE_CONTEXT=own)
+#              main one's GL objects (VANTREL_SCENE_CONTEXT=own)
 # Rounds interleaved; the medians and their ratios are printed. Pacing is
 # off (VANTREL_PACING=off): full-speed figures.
 #

@@ -40,7 +40,7 @@ class FramePacer {
   double lastSwap_ = 0.0;
   double lastTarget_ = 0.0;  // when the last frame was due to start
   double intervals_[kWindow] = {};  // the last swap intervals, at most 2 refreshes
-  int measuredCount_ = 0;  // of them filled since the swaps were last judged
+  int measuredCount_ = 0;  // of them filled since waiting last stopped
   int next_ = 0;
   int sinceProbe_ = 0;
   bool probing_ = false;  // the last frame was let run without a wait
