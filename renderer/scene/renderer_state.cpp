@@ -2,27 +2,27 @@
 
 namespace vantrel {
 
-KeyResult handleKey(RendererState& state, unsigned virtualKey) {
-  switch (virtualKey) {
-    case kKeyEscape:
+KeyResult handleKey(RendererState& state, SceneKey key) {
+  switch (key) {
+    case SceneKey::Escape:
       return KeyResult::Quit;
-    case kKeyLeft:
+    case SceneKey::Left:
       state.speed = state.speed - 1.0f;
       if (state.speed < 1.0f) state.speed = 1.0f;
       break;
-    case kKeyUp:
+    case SceneKey::Up:
       state.starCount = state.starCount + 50;
       if (state.starCount > kStarPoolSize) state.starCount = kStarPoolSize;
       break;
-    case kKeyRight:
+    case SceneKey::Right:
       state.speed = state.speed + 1.0f;
       if (state.speed > 200.0f) state.speed = 200.0f;
       break;
-    case kKeyDown:
+    case SceneKey::Down:
       state.starCount = state.starCount - 50;
       if (state.starCount < 50) state.starCount = 50;
       break;
-    default:
+    case SceneKey::Other:
       break;
   }
   return KeyResult::None;
@@ -37,9 +37,9 @@ void stepStarGrowth(RendererState& state, int& growthCounter) {
   }
 }
 
-void applyClientSize(RendererState& state, unsigned sizeParam) {
-  state.screenWidth = static_cast<int>(sizeParam & 0xFFFFu);
-  state.screenHeight = static_cast<int>((sizeParam >> 16) & 0xFFFFu);
+void applyClientSize(RendererState& state, ViewSize size) {
+  state.screenWidth = size.width;
+  state.screenHeight = size.height;
   if (state.screenHeight == 0) state.screenHeight = 1;
 }
 

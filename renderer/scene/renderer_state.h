@@ -4,12 +4,15 @@
 
 namespace vantrel {
 
-// Virtual-key codes the renderer reacts to (the platform's VK_* values).
-constexpr unsigned kKeyEscape = 0x1B;
-constexpr unsigned kKeyLeft = 0x25;
-constexpr unsigned kKeyUp = 0x26;
-constexpr unsigned kKeyRight = 0x27;
-constexpr unsigned kKeyDown = 0x28;
+// The keys the renderer reacts to; each platform maps its own codes onto
+// them, and every other key is Other.
+enum class SceneKey { Other, Escape, Left, Up, Right, Down };
+
+// A window's client area in pixels, as the platform reports it.
+struct ViewSize {
+  int width = 0;
+  int height = 0;
+};
 
 constexpr int kStarPoolSize = 1000;
 constexpr int kDefaultScreenWidth = 1024;
@@ -29,14 +32,14 @@ enum class KeyResult { None, Quit };
 
 // Applies one key press to the state; Quit asks the caller to post the quit
 // request.
-KeyResult handleKey(RendererState& state, unsigned virtualKey);
+KeyResult handleKey(RendererState& state, SceneKey key);
 
 // One active loop pass of automatic growth: every 11th call adds a star, and
 // the step past kStarPoolSize starts again from 0.
 void stepStarGrowth(RendererState& state, int& growthCounter);
 
-// The size a WM_SIZE reports; a height of 0 becomes 1 so the projection
+// The window's new client size; a height of 0 becomes 1 so the projection
 // never has an empty range.
-void applyClientSize(RendererState& state, unsigned sizeParam);
+void applyClientSize(RendererState& state, ViewSize size);
 
 }  // namespace vantrel

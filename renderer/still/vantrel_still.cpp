@@ -5,20 +5,14 @@
 // window, so the picture depends only on the arguments.
 #include <windows.h>
 
-#include <GL/gl.h>
-
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "renderer/gl/scene_view.h"
 #include "renderer/still/bmp_image.h"
-#include "renderer/gl/gl_frame.h"
-#include "renderer/gl/gl_scene.h"
-#include "renderer/gl/gl_state.h"
-#include "renderer/gl/gl_trails.h"
-#include "renderer/scene/scene.h"
-#include "renderer/scene/star_pool.h"
 #include "renderer/windows/wgl_context.h"
 
 namespace {
@@ -72,37 +66,28 @@ int main(int argc, char** argv) {
   HGLRC context = vantrel::createCurrentContext(dc);
   if (context == nullptr) return fail("no OpenGL context");
 
-  auto scene = std::make_unique<vantrel::Scene>();
-  scene->state.screenWidth = static_cast<int>(width);
-  scene->state.screenHeight = static_cast<int>(height);
-  scene->random.seed(static_cast<std::uint32_t>(seed));
-  scene->starPool = vantrel::createStarPool(scene->random);
-  if (scene->starPool == nullptr) return fail("out of memory");
-
-  vantrel::applyFixedState();
-  vantrel::applyPixelProjection(scene->state.screenWidth, scene->state.screenHeight);
-  glClear(GL_COLOR_BUFFER_BIT);
-  vantrel::TrailKeeper trails;
-  if (trails.start(scene->state.screenWidth, scene->state.screenHeight,
-                   vantrel::wglProcLookup) == vantrel::TrailMode::None) {
+  // The scene's clock counts frames, 30 to the second, as a renderer's
+  // clock counts its counter.
+  vantrel::ViewStart start;
+  start.size = {static_cast<int>(width), static_cast<int>(height)};
+  start.seed = static_cast<std::uint32_t>(seed);
+  start.clockFrequency = 30;
+  start.lookup = vantrel::wglProcLookup;
+  start.swapBlack = false;
+  auto view = std::make_unique<vantrel::SceneView>();
+  if (!view->start(start)) return fail("out of memory");
+  if (view->trails().mode() == vantrel::TrailMode::None) {
     return fail("cannot keep an off-screen picture");
   }
-
-  int growthCounter = 0;
   for (long long frame = 1; frame <= frames; ++frame) {
-    vantrel::stepStarGrowth(scene->state, growthCounter);
-    const float elapsed = static_cast<float>(frame) / 30.0f;
-    const float previous = static_cast<float>(frame - 1) / 30.0f;
-    vantrel::drawFrame(*scene, trails, elapsed, elapsed - previous,
-                       vantrel::FrameContent::Scene);
+    view->drawFrame(vantrel::ClockReading{frame, 0});
     SwapBuffers(dc);
   }
 
   std::vector<std::uint8_t> rgb;
-  const bool read = trails.readPixels(0, 0, scene->state.screenWidth,
-                                      scene->state.screenHeight, rgb);
-  trails.release();
-  vantrel::destroyStarPool(scene->starPool);
+  const bool read = view->trails().readPixels(
+      0, 0, view->state().screenWidth, view->state().screenHeight, rgb);
+  view->release();
   wglMakeCurrent(nullptr, nullptr);
   wglDeleteContext(context);
   DestroyWindow(window);

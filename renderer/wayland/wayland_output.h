@@ -8,10 +8,8 @@
 
 #include <cstdint>
 
-#include "renderer/gl/gl_trails.h"
+#include "renderer/gl/scene_view.h"
 #include "renderer/hack/frame_rate_meter.h"
-#include "renderer/scene/scene.h"
-#include "renderer/scene/scene_clock.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
@@ -42,11 +40,8 @@ struct WaylandOutput {
   bool removed = false;       // the output is gone from the registry
   bool frameDue = false;      // the compositor asked for the next frame
 
-  Scene scene;
-  SceneClock clock;
-  TrailKeeper trails;
+  SceneView view;
   FrameRateMeter meter;
-  int growthCounter = 0;
   bool pictureStarted = false;  // EGL surface made, GL picture allocated
   bool opaqueKept = false;  // the kept back buffer's alpha is all 1
 };

@@ -1,10 +1,7 @@
 #include "renderer/wayland/wayland_picture.h"
 
 #include "renderer/gl/gl_api.h"
-#include "renderer/gl/gl_frame.h"
-#include "renderer/gl/gl_state.h"
 #include "renderer/hack/hack_clock.h"
-#include "renderer/scene/star_pool.h"
 
 namespace vantrel {
 
@@ -29,24 +26,14 @@ void swapOutputBuffers(void* context) {
   eglSwapBuffers(output.eglDisplay, output.eglSurface);
 }
 
-void applyPictureSize(WaylandOutput& output) {
-  int width = 0, height = 0;
-  pictureSize(output, width, height);
-  // The same packed size WM_SIZE carries: a height of 0 becomes 1.
-  const unsigned packed = (static_cast<unsigned>(height & 0xFFFF) << 16) |
-                          static_cast<unsigned>(width & 0xFFFF);
-  applyClientSize(output.scene.state, packed);
-  output.sizeChanged = false;
+ViewSize currentPictureSize(const WaylandOutput& output) {
+  ViewSize size;
+  pictureSize(output, size.width, size.height);
+  return size;
 }
 
-// A new size: projection and kept picture follow, black, as WM_SIZE.
-void resetPicture(WaylandOutput& output) {
-  applyPictureSize(output);
-  const RendererState& state = output.scene.state;
-  applyPixelProjection(state.screenWidth, state.screenHeight);
-  output.trails.resize(state.screenWidth, state.screenHeight);
-  glClear(GL_COLOR_BUFFER_BIT);
-  output.opaqueKept = false;
+ClockReading clockNow() {
+  return ClockReading{monotonicNanoseconds(), monotonicMilliseconds()};
 }
 
 bool startSurface(WaylandOutput& output, const EglContext& egl) {
@@ -64,33 +51,25 @@ bool startSurface(WaylandOutput& output, const EglContext& egl) {
   return true;
 }
 
-void startGl(WaylandOutput& output, const PictureSettings& settings) {
-  applyFixedState();
-  applyPictureSize(output);
-  const RendererState& state = output.scene.state;
-  applyPixelProjection(state.screenWidth, state.screenHeight);
-  // The clear colour is never set: the picture starts black.
-  glClear(GL_COLOR_BUFFER_BIT);
-  glDrawBuffer(GL_BACK);
-  if (settings.switches.keepPicture) {
-    output.trails.start(state.screenWidth, state.screenHeight, eglProcLookup,
-                        settings.switches.trailOptions,
-                        BufferSwap{swapOutputBuffers, &output});
-  }
-}
-
-bool startScene(WaylandOutput& output, const PictureSettings& settings,
-                std::uint32_t seed) {
-  Scene& scene = output.scene;
-  scene.state.speed = static_cast<float>(settings.options.speed);
-  scene.state.starCount = settings.options.stars;
-  scene.random.seed(seed);
-  scene.starPool = createStarPool(scene.random);
-  if (scene.starPool == nullptr) return false;
-  output.clock.start(1000000000, settings.startNanoseconds,
-                     settings.startMilliseconds);
+bool startView(WaylandOutput& output, const PictureSettings& settings,
+               std::uint32_t seed) {
+  RendererState& state = output.view.scene().state;
+  state.speed = static_cast<float>(settings.options.speed);
+  state.starCount = settings.options.stars;
+  ViewStart start;
+  start.size = currentPictureSize(output);
+  start.seed = seed;
+  start.clockFrequency = 1000000000;
+  start.clockStart = {settings.startNanoseconds, settings.startMilliseconds};
+  start.switches = settings.switches;
+  start.lookup = eglProcLookup;
+  start.swap = BufferSwap{swapOutputBuffers, &output};
+  // NOTE: no black swaps: the surface shows nothing before its first frame.
+  start.swapBlack = false;
+  output.sizeChanged = false;
+  if (!output.view.start(start)) return false;
   // An output that comes later starts its frame times from now.
-  output.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
+  output.view.tickClock(clockNow());
   return true;
 }
 
@@ -100,28 +79,25 @@ bool startPicture(WaylandOutput& output, const EglContext& egl,
                   const PictureSettings& settings, std::uint32_t seed) {
   output.pictureStarted = true;  // whatever was made is released later
   if (!startSurface(output, egl)) return false;
-  startGl(output, settings);
-  return startScene(output, settings, seed);
+  return startView(output, settings, seed);
 }
 
 void drawPicture(WaylandOutput& output, const EglContext& egl,
                  const PictureSettings& settings) {
   if (!makeEglCurrent(egl, output.eglSurface)) return;
-  if (output.sizeChanged) resetPicture(output);
-  // The one context serves every output: viewport and projection are this
-  // output's again.
-  RendererState& state = output.scene.state;
-  applyPixelProjection(state.screenWidth, state.screenHeight);
-  stepStarCount(settings.switches, state, output.growthCounter);
-  output.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
+  if (output.sizeChanged) {
+    output.view.resize(currentPictureSize(output));
+    output.sizeChanged = false;
+    output.opaqueKept = false;
+  }
   // The drawing leaves alpha alone, so a picture kept in the back buffer
   // stays opaque once made so: a full alpha pass every frame costs llvmpipe
   // as much as the fade.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-  drawFrame(output.scene, output.trails, output.clock.elapsedSeconds(),
-            output.clock.frameDelta(), settings.switches.content);
+  output.view.drawFrame(clockNow());
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  if (!output.opaqueKept || output.trails.mode() != TrailMode::BackBuffer) {
+  if (!output.opaqueKept ||
+      output.view.trails().mode() != TrailMode::BackBuffer) {
     makeOpaque();
     output.opaqueKept = true;
   }
@@ -133,7 +109,7 @@ void releasePicture(WaylandOutput& output, const EglContext& egl) {
   if (!output.pictureStarted) return;
   output.pictureStarted = false;
   if (output.eglSurface != EGL_NO_SURFACE) {
-    if (makeEglCurrent(egl, output.eglSurface)) output.trails.release();
+    if (makeEglCurrent(egl, output.eglSurface)) output.view.release();
     eglMakeCurrent(egl.display, EGL_NO_SURFACE, EGL_NO_SURFACE,
                    EGL_NO_CONTEXT);
     eglDestroySurface(egl.display, output.eglSurface);
@@ -141,8 +117,7 @@ void releasePicture(WaylandOutput& output, const EglContext& egl) {
   }
   if (output.eglWindow != nullptr) wl_egl_window_destroy(output.eglWindow);
   output.eglWindow = nullptr;
-  destroyStarPool(output.scene.starPool);
-  output.scene.starPool = nullptr;
+  output.view.release(false);  // what the context did not take
 }
 
 }  // namespace vantrel

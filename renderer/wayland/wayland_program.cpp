@@ -103,7 +103,7 @@ void drawDueOutputs(WaylandHack& hack) {
     ++hack.frames;
     reportFrameRate(output->meter, clockSeconds(CLOCK_MONOTONIC),
                     hack.settings.options.fps,
-                    output->scene.state.starCount);
+                    output->view.state().starCount);
   }
 }
 

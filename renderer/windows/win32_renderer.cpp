@@ -4,11 +4,9 @@
 #include <cstdlib>
 
 #include "renderer/gl/gl_api.h"
-#include "renderer/gl/gl_frame.h"
-#include "renderer/gl/gl_scene.h"
 #include "renderer/gl/gl_state.h"
 #include "renderer/gl/measuring_switches.h"
-#include "renderer/scene/scene_clock.h"
+#include "renderer/gl/scene_view.h"
 #include "renderer/windows/wgl_context.h"
 #include "renderer/windows/win32_display_power.h"
 #include "renderer/windows/win32_foreground.h"
@@ -26,15 +24,12 @@ HINSTANCE programInstance = nullptr;
 HWND window = nullptr;
 HDC deviceContext = nullptr;
 HGLRC renderingContext = nullptr;
-Scene scene;  // program lifetime, the ribbon included
-SceneClock sceneClock;
-TrailKeeper trails;
-int growthCounter = 0;
+SceneView view;  // program lifetime, the ribbon included
+ViewStart viewStart;
 PoolAllocator poolAllocator = nullptr;
 
 // Measuring aids, off unless the environment asks (measuring_switches.h).
 MeasuringSwitches measuring;
-long long frameCount = 0;
 char statsPath[MAX_PATH] = "";
 // VANTREL_OTHER_MONITORS=cover: black covers instead of scene windows, as
 // with one monitor, so a run can measure what the other monitors cost.
@@ -83,14 +78,20 @@ double processCpuSeconds() {
   return toSeconds(kernel) + toSeconds(user);
 }
 
-// The keeper's probe of the back buffer swaps through this.
+// The view's black swaps and the keeper's probe swap through this.
 void swapMainWindow(void*) { SwapBuffers(deviceContext); }
 
-void clearAndSwapTwice() {
-  glClear(GL_COLOR_BUFFER_BIT);
+ClockReading clockNow() {
+  LARGE_INTEGER count;
+  if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
+  return ClockReading{count.QuadPart, GetTickCount()};
+}
+
+// The main window's frame is on its back buffer: the swap, then the scene
+// windows at the same time.
+void presentFrame(double elapsedSeconds, float frameDelta) {
   SwapBuffers(deviceContext);
-  glClear(GL_COLOR_BUFFER_BIT);
-  SwapBuffers(deviceContext);
+  drawSceneWindows(view.state(), elapsedSeconds, frameDelta);
 }
 
 }  // namespace
@@ -110,7 +111,6 @@ int runMessageLoop() {
     if (quit) break;
     if (appActive() != 0 && displayOn()) {
       if (!awaitFrameTurn()) continue;  // a message came first
-      stepStarCount(measuring, scene.state, growthCounter);
       runFrame();
       if (measuring.paced) scheduleNextFrame();
     } else {
@@ -121,11 +121,12 @@ int runMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-long long framesDrawn() { return frameCount; }
+long long framesDrawn() { return view.frames(); }
 
-RendererState& rendererState() { return scene.state; }
-Scene& rendererScene() { return scene; }
-TrailKeeper& trailKeeper() { return trails; }
+RendererState& rendererState() { return view.scene().state; }
+Scene& rendererScene() { return view.scene(); }
+TrailKeeper& trailKeeper() { return view.trails(); }
+
 HWND mainWindow() { return window; }
 void setMainWindow(HWND w) { window = w; }
 bool openGlReady() { return renderingContext != nullptr; }
@@ -136,7 +137,7 @@ bool sceneContextsOwn() { return ownSceneContexts; }
 void makeMainWindowCurrent() {
   if (renderingContext == nullptr) return;
   wglMakeCurrent(deviceContext, renderingContext);
-  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
+  applyPixelProjection(view.state().screenWidth, view.state().screenHeight);
 }
 void setStarPoolAllocator(PoolAllocator allocate) { poolAllocator = allocate; }
 
@@ -149,58 +150,44 @@ int initOpenGL() {
   if (renderingContext == nullptr) return 0;
   // Paced to the display where the driver can; the swap is the only pacing.
   requestSwapInterval(1);
-  applyFixedState();
-  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
-  // The clear colour is never set: both buffers start black.
-  clearAndSwapTwice();
-  glDrawBuffer(GL_BACK);
-  if (measuring.keepPicture) {
-    trails.start(scene.state.screenWidth, scene.state.screenHeight,
-                 wglProcLookup, measuring.trailOptions,
-                 BufferSwap{swapMainWindow, nullptr});
-  }
+  viewStart.size = {view.state().screenWidth, view.state().screenHeight};
+  viewStart.switches = measuring;
+  viewStart.lookup = wglProcLookup;
+  viewStart.swap = BufferSwap{swapMainWindow, nullptr};
+  view.startGl(viewStart);
   return 1;
 }
 
 int initRenderer() {
   readMeasuringSwitches();
   initOpenGL();  // without OpenGL the black window still runs and ends
-  scene.random.seed(GetTickCount());
-  scene.starPool = createStarPool(scene.random, poolAllocator);
-  if (scene.starPool == nullptr) return 0;
-  LARGE_INTEGER frequency, count;
+  LARGE_INTEGER frequency;
   if (!QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
-  if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
-  sceneClock.start(frequency.QuadPart, count.QuadPart, GetTickCount());
-  return 1;
+  viewStart.switches = measuring;
+  viewStart.seed = GetTickCount();
+  viewStart.allocate = poolAllocator;
+  viewStart.clockFrequency = frequency.QuadPart;
+  viewStart.clockStart = clockNow();
+  return view.startScene(viewStart) ? 1 : 0;
 }
 
 void resetPixelProjection() {
-  if (renderingContext == nullptr) return;
-  applyPixelProjection(scene.state.screenWidth, scene.state.screenHeight);
-  trails.resize(scene.state.screenWidth, scene.state.screenHeight);
-  clearAndSwapTwice();
+  view.resize({view.state().screenWidth, view.state().screenHeight});
 }
 
 void runFrame() {
-  LARGE_INTEGER count;
-  if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
-  sceneClock.tick(count.QuadPart, GetTickCount());
-  runFrameAt(sceneClock.elapsedSeconds(), sceneClock.frameDelta());
+  view.drawFrame(clockNow());
+  presentFrame(view.clock().elapsedSeconds(), view.clock().frameDelta());
 }
 
 void runFrameAt(double elapsedSeconds, float frameDelta) {
-  ++frameCount;
-  drawFrame(scene, trails, elapsedSeconds, frameDelta, measuring.content);
-  SwapBuffers(deviceContext);
-  drawSceneWindows(scene.state, elapsedSeconds, frameDelta, measuring.content);
+  view.drawFrameAt(elapsedSeconds, frameDelta);
+  presentFrame(elapsedSeconds, frameDelta);
 }
 
 void shutdownRenderer() {
-  destroyStarPool(scene.starPool);
-  scene.starPool = nullptr;
+  view.release(renderingContext != nullptr);
   if (renderingContext != nullptr) {
-    trails.release();
     wglMakeCurrent(nullptr, nullptr);
     wglDeleteContext(renderingContext);
     renderingContext = nullptr;
@@ -211,8 +198,8 @@ int runRenderer(HINSTANCE instance) {
   programInstance = instance;
   if (!registerRendererClass(instance)) return 0;
   const WindowSize size = readWindowSize(kSettingsPath);
-  scene.state.screenWidth = size.width;
-  scene.state.screenHeight = size.height;
+  rendererState().screenWidth = size.width;
+  rendererState().screenHeight = size.height;
   HWND created = createRendererWindow(instance, size.width, size.height);
   if (created == nullptr) return 0;
   setMainWindow(created);
@@ -232,8 +219,8 @@ int runRenderer(HINSTANCE instance) {
   closeMonitorWindows();
   shutdownRenderer();
   ShowCursor(TRUE);
-  writeFrameStats(statsPath, frameCount,
-                  static_cast<double>(sceneClock.elapsedSeconds()),
+  writeFrameStats(statsPath, view.frames(),
+                  static_cast<double>(view.clock().elapsedSeconds()),
                   processCpuSeconds());
   return exitCode;
 }

@@ -2,7 +2,6 @@
 
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_state.h"
-#include "renderer/scene/star_pool.h"
 #include "renderer/windows/wgl_context.h"
 
 namespace vantrel {
@@ -24,22 +23,32 @@ bool SceneWindow::open(HINSTANCE instance, const char* className,
                        const ScreenRect& rect, unsigned seed,
                        const SceneGl& gl) {
   rect_ = rect;
-  scene_.state.screenWidth = rect.right - rect.left;
-  scene_.state.screenHeight = rect.bottom - rect.top;
-  scene_.random.seed(seed);
-  scene_.starPool = createStarPool(scene_.random);
-  if (scene_.starPool == nullptr) return false;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
   window_ = CreateWindowExA(WS_EX_TOOLWINDOW, className, kSceneTitle, WS_POPUP,
-                            rect.left, rect.top, scene_.state.screenWidth,
-                            scene_.state.screenHeight, nullptr, nullptr,
-                            instance, nullptr);
-  if (window_ == nullptr) {
+                            rect.left, rect.top, width, height, nullptr,
+                            nullptr, instance, nullptr);
+  if (window_ == nullptr) return false;
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  glReady_ = setUpGl(gl);
+  if (!view_.start(viewStart(seed, gl))) {
     close();
     return false;
   }
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
-  glReady_ = setUpGl(gl);
   return true;
+}
+
+ViewStart SceneWindow::viewStart(unsigned seed, const SceneGl& gl) {
+  ViewStart start;
+  start.size = {rect_.right - rect_.left, rect_.bottom - rect_.top};
+  start.seed = seed;
+  start.switches = gl.switches;
+  start.gl = glReady_;
+  start.lookup = wglProcLookup;
+  start.swap = BufferSwap{swapDeviceContext, deviceContext_};
+  // Time, speed and star count follow the main window's.
+  start.grows = false;
+  return start;
 }
 
 // The shared context made current here, or a new one sharing its objects,
@@ -56,7 +65,6 @@ HGLRC SceneWindow::makeContext(const SceneGl& gl) {
     return nullptr;
   }
   ownsContext_ = true;
-  applyFixedState();
   return own;
 }
 
@@ -71,34 +79,20 @@ bool SceneWindow::setUpGl(const SceneGl& gl) {
   // NOTE: only the main window's swap waits for the display; two paced
   // swaps a frame would halve the rate.
   requestSwapInterval(0);
-  const int width = scene_.state.screenWidth;
-  const int height = scene_.state.screenHeight;
-  applyPixelProjection(width, height);
-  glClear(GL_COLOR_BUFFER_BIT);
-  SwapBuffers(deviceContext_);
-  glClear(GL_COLOR_BUFFER_BIT);
-  SwapBuffers(deviceContext_);
-  glDrawBuffer(GL_BACK);
-  if (gl.keepPicture) {
-    trails_.start(width, height, wglProcLookup, gl.trailOptions,
-                  BufferSwap{swapDeviceContext, deviceContext_});
-  }
   return true;
 }
 
 void SceneWindow::drawFrame(const RendererState& shared, double elapsedSeconds,
-                            float frameDelta, FrameContent content) {
+                            float frameDelta) {
   if (!glReady_ || !wglMakeCurrent(deviceContext_, context_)) return;
-  scene_.state.speed = shared.speed;
-  scene_.state.starCount = shared.starCount;
-  applyPixelProjection(scene_.state.screenWidth, scene_.state.screenHeight);
-  vantrel::drawFrame(scene_, trails_, elapsedSeconds, frameDelta, content);
+  view_.follow(shared);
+  view_.drawFrameAt(elapsedSeconds, frameDelta);
   SwapBuffers(deviceContext_);
 }
 
 void SceneWindow::close() {
   if (glReady_ && ownsContext_) wglMakeCurrent(deviceContext_, context_);
-  if (glReady_) trails_.release();
+  view_.release();
   if (ownsContext_) {
     wglMakeCurrent(nullptr, nullptr);
     wglDeleteContext(context_);
@@ -106,8 +100,6 @@ void SceneWindow::close() {
   glReady_ = false;
   ownsContext_ = false;
   context_ = nullptr;
-  destroyStarPool(scene_.starPool);
-  scene_.starPool = nullptr;
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
   deviceContext_ = nullptr;

@@ -4,9 +4,8 @@
 // rendering context and the same ribbon. Platform header.
 #include <windows.h>
 
-#include "renderer/gl/gl_frame.h"
-#include "renderer/gl/gl_trails.h"
-#include "renderer/scene/scene.h"
+#include "renderer/gl/measuring_switches.h"
+#include "renderer/gl/scene_view.h"
 #include "renderer/windows/cover_layout.h"
 
 namespace vantrel {
@@ -17,8 +16,7 @@ struct SceneGl {
   // A context of the window's own, sharing the main one's GL objects,
   // instead of the main context made current here in turn.
   bool ownContext = false;
-  bool keepPicture = true;
-  TrailOptions trailOptions;
+  MeasuringSwitches switches;
   int (*setPixelFormat)(HDC dc) = nullptr;  // nullptr: setPixelFormatOn
 };
 
@@ -39,7 +37,7 @@ class SceneWindow {
   // projection, step, drawing and swap. Leaves the context current here;
   // does nothing without OpenGL.
   void drawFrame(const RendererState& shared, double elapsedSeconds,
-                 float frameDelta, FrameContent content);
+                 float frameDelta);
   // Frees the kept picture and the window's own context if it has one, the
   // stars and the window. With the shared context, that context must be
   // current (on any window); with its own, the caller restores its current
@@ -49,12 +47,13 @@ class SceneWindow {
   HWND window() const { return window_; }
   bool glReady() const { return glReady_; }
   const ScreenRect& rect() const { return rect_; }
-  Scene& scene() { return scene_; }
-  TrailKeeper& trails() { return trails_; }
+  Scene& scene() { return view_.scene(); }
+  TrailKeeper& trails() { return view_.trails(); }
 
  private:
   bool setUpGl(const SceneGl& gl);
   HGLRC makeContext(const SceneGl& gl);
+  ViewStart viewStart(unsigned seed, const SceneGl& gl);
 
   HWND window_ = nullptr;
   HDC deviceContext_ = nullptr;
@@ -62,8 +61,7 @@ class SceneWindow {
   bool ownsContext_ = false;
   bool glReady_ = false;
   ScreenRect rect_ = {};
-  Scene scene_;
-  TrailKeeper trails_;
+  SceneView view_;
 };
 
 }  // namespace vantrel

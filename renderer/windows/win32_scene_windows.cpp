@@ -40,8 +40,7 @@ std::unique_ptr<SceneWindow> makeSceneWindow(const ScreenRect& rect) {
   SceneGl gl;
   gl.context = sharedRenderingContext();
   gl.ownContext = sceneContextsOwn();
-  gl.keepPicture = measuringSwitches().keepPicture;
-  gl.trailOptions = measuringSwitches().trailOptions;
+  gl.switches = measuringSwitches();
   gl.setPixelFormat = pixelFormatCall;
   auto window = std::make_unique<SceneWindow>();
   if (!window->open(sceneInstance, kSceneClassName, rect, nextSeed(), gl))
@@ -83,10 +82,10 @@ void laySceneWindows(const std::vector<ScreenRect>& rects) {
 }
 
 void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
-                      float frameDelta, FrameContent content) {
+                      float frameDelta) {
   if (sceneWindows.empty()) return;
   for (const auto& window : sceneWindows)
-    window->drawFrame(shared, elapsedSeconds, frameDelta, content);
+    window->drawFrame(shared, elapsedSeconds, frameDelta);
   makeMainWindowCurrent();
 }
 

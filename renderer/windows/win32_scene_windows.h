@@ -19,7 +19,7 @@ void laySceneWindows(const std::vector<ScreenRect>& rects);
 // One frame on every scene window (the main window drawn and swapped
 // before), at the main window's time, speed and star count.
 void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
-                      float frameDelta, FrameContent content);
+                      float frameDelta);
 // Destroys every scene window and unregisters the class; needs the context
 // still alive.
 void closeSceneWindows();

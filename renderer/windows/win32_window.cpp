@@ -1,6 +1,7 @@
 #include "renderer/windows/win32_window.h"
 
 #include "renderer/scene/renderer_state.h"
+#include "renderer/windows/virtual_keys.h"
 #include "renderer/windows/win32_display_power.h"
 #include "renderer/windows/win32_monitors.h"
 #include "renderer/windows/win32_pacing.h"
@@ -16,7 +17,8 @@ const char kWindowTitle[] = "Vantrel_VC";
 int activeFlag = 0;
 
 void onSize(LPARAM lParam) {
-  applyClientSize(rendererState(), static_cast<unsigned>(lParam));
+  applyClientSize(rendererState(),
+                  viewSizeFromSizeParam(static_cast<unsigned>(lParam)));
   // Before the context exists this does nothing; initOpenGL sets the same.
   resetPixelProjection();
 }
@@ -33,7 +35,8 @@ void onPaint(HWND window) {
 void handleRendererKey(WPARAM key) {
   // NOTE: the quit request ends the loop; the window itself stays until the
   // process ends, as the host only watches for its title to disappear.
-  if (handleKey(rendererState(), static_cast<unsigned>(key)) ==
+  if (handleKey(rendererState(),
+                sceneKeyForVirtualKey(static_cast<unsigned>(key))) ==
       KeyResult::Quit) {
     PostQuitMessage(0);
   }

@@ -5,12 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "renderer/gl/gl_api.h"
-#include "renderer/gl/gl_frame.h"
-#include "renderer/gl/gl_scene.h"
-#include "renderer/gl/gl_state.h"
 #include "renderer/hack/hack_clock.h"
-#include "renderer/scene/star_pool.h"
 #include "renderer/x11/x11_refresh.h"
 
 namespace vantrel {
@@ -64,26 +59,18 @@ std::string openAdoptedWindow(Display* display, const HackOptions& options,
   return "";
 }
 
-void clearAndSwapTwice(Hack& hack) {
-  for (int i = 0; i < 2; ++i) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    glXSwapBuffers(hack.surface.display, hack.surface.window);
-  }
-}
-
-// The keeper's probe of the back buffer swaps through this.
+// The view's black swaps and the keeper's probe swap through this.
 void swapHackBuffers(void* context) {
   const Hack& hack = *static_cast<const Hack*>(context);
   glXSwapBuffers(hack.surface.display, hack.surface.window);
 }
 
-void applySurfaceSize(Hack& hack) {
-  // NOTE: the same packed size WM_SIZE carries, so a height of 0 becomes 1
-  // as on Windows; X windows are never wider or higher than 16 bits allow.
-  const unsigned packed =
-      (static_cast<unsigned>(hack.surface.height & 0xFFFF) << 16) |
-      static_cast<unsigned>(hack.surface.width & 0xFFFF);
-  applyClientSize(hack.scene.state, packed);
+ViewSize surfaceSize(const Hack& hack) {
+  return ViewSize{hack.surface.width, hack.surface.height};
+}
+
+ClockReading clockNow() {
+  return ClockReading{monotonicNanoseconds(), monotonicMilliseconds()};
 }
 
 // Keys reach only the hack's own window; Escape ends only that one, as
@@ -91,7 +78,8 @@ void applySurfaceSize(Hack& hack) {
 bool onKeys(Hack& hack, const WindowEvents& events) {
   bool quit = false;
   for (int i = 0; i < events.keyCount; ++i) {
-    if (handleKey(hack.scene.state, events.keys[i]) == KeyResult::Quit) {
+    if (handleKey(hack.view.scene().state, events.keys[i]) ==
+        KeyResult::Quit) {
       quit = hack.surface.own;
     }
   }
@@ -101,9 +89,10 @@ bool onKeys(Hack& hack, const WindowEvents& events) {
 }  // namespace
 
 void startHackScene(Hack& hack, const HackOptions& options) {
-  hack.scene.state.speed = static_cast<float>(options.speed);
-  hack.scene.state.starCount = options.stars;
-  hack.scene.random.seed(static_cast<std::uint32_t>(monotonicNanoseconds()));
+  RendererState& state = hack.view.scene().state;
+  state.speed = static_cast<float>(options.speed);
+  state.starCount = options.stars;
+  hack.seed = static_cast<std::uint32_t>(monotonicNanoseconds());
   hack.printFps = options.fps;
   hack.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
                                         std::getenv("VANTREL_KEPT_PICTURE"),
@@ -118,14 +107,6 @@ std::string openHackWindow(Display* display, const HackOptions& options,
              : openAdoptedWindow(display, options, hack);
 }
 
-bool startHackClock(Hack& hack) {
-  hack.scene.starPool = createStarPool(hack.scene.random);
-  if (hack.scene.starPool == nullptr) return false;
-  hack.clock.start(1000000000, monotonicNanoseconds(), monotonicMilliseconds());
-  hack.startedAt = clockSeconds(CLOCK_MONOTONIC);
-  return true;
-}
-
 bool startHackGl(Hack& hack) {
   hack.context = createCurrentContext(hack.surface.display, hack.surface.window,
                                       hack.visual);
@@ -134,31 +115,23 @@ bool startHackGl(Hack& hack) {
   requestSwapInterval(hack.surface.display, hack.surface.window, 1);
   const Window root = RootWindow(hack.surface.display, hack.visual->screen);
   hack.surface.refreshEventBase = watchRefreshRate(hack.surface.display, root);
-  hack.pacer.setRefreshRate(currentRefreshRate(hack.surface.display, root));
-  applySurfaceSize(hack);
-  const RendererState& state = hack.scene.state;
-  applyFixedState();
-  applyPixelProjection(state.screenWidth, state.screenHeight);
-  // The clear colour is never set: both buffers start black.
-  clearAndSwapTwice(hack);
-  glDrawBuffer(GL_BACK);
-  if (hack.switches.keepPicture) {
-    hack.trails.start(state.screenWidth, state.screenHeight, glxProcLookup,
-                      hack.switches.trailOptions,
-                      BufferSwap{swapHackBuffers, &hack});
-  }
+  hack.view.pacer().setRefreshRate(
+      currentRefreshRate(hack.surface.display, root));
   return true;
 }
 
-// A new window size: projection and kept picture follow, black, as WM_SIZE.
-void resetHackPicture(Hack& hack) {
-  applySurfaceSize(hack);
-  const RendererState& state = hack.scene.state;
-  applyPixelProjection(state.screenWidth, state.screenHeight);
-  if (hack.switches.keepPicture) {
-    hack.trails.resize(state.screenWidth, state.screenHeight);
-  }
-  clearAndSwapTwice(hack);
+bool startHackView(Hack& hack) {
+  ViewStart start;
+  start.size = surfaceSize(hack);
+  start.seed = hack.seed;
+  start.clockFrequency = 1000000000;
+  start.clockStart = clockNow();
+  start.switches = hack.switches;
+  start.lookup = glxProcLookup;
+  start.swap = BufferSwap{swapHackBuffers, &hack};
+  if (!hack.view.start(start)) return false;
+  hack.startedAt = clockSeconds(CLOCK_MONOTONIC);
+  return true;
 }
 
 // False when the hack should end.
@@ -169,9 +142,9 @@ bool handleHackEvents(Hack& hack) {
   XSync(hack.surface.display, False);
   const WindowEvents events = takeWindowEvents(hack.surface);
   if (events.closed || x11WindowLost()) return false;
-  if (events.resized) resetHackPicture(hack);
+  if (events.resized) hack.view.resize(surfaceSize(hack));
   if (events.refreshChanged) {
-    hack.pacer.setRefreshRate(currentRefreshRate(
+    hack.view.pacer().setRefreshRate(currentRefreshRate(
         hack.surface.display,
         RootWindow(hack.surface.display, hack.visual->screen)));
   }
@@ -182,7 +155,7 @@ bool handleHackEvents(Hack& hack) {
     hack.shownCheckedAt = now;
     hack.shown = surfaceShown(hack.surface);
     if (!hack.shown) {
-      hack.pacer.pause();
+      hack.view.pacer().pause();
       hack.frameDueAt = 0.0;  // the first frame once shown comes at once
     }
   }
@@ -190,20 +163,16 @@ bool handleHackEvents(Hack& hack) {
 }
 
 void runHackFrame(Hack& hack) {
-  stepStarCount(hack.switches, hack.scene.state, hack.growthCounter);
-  hack.clock.tick(monotonicNanoseconds(), monotonicMilliseconds());
-  drawFrame(hack.scene, hack.trails, hack.clock.elapsedSeconds(),
-            hack.clock.frameDelta(), hack.switches.content);
+  hack.view.drawFrame(clockNow());
   glXSwapBuffers(hack.surface.display, hack.surface.window);
-  ++hack.frames;
   reportFrameRate(hack.meter, clockSeconds(CLOCK_MONOTONIC), hack.printFps,
-                  hack.scene.state.starCount);
+                  hack.view.state().starCount);
 }
 
 void scheduleNextHackFrame(Hack& hack) {
   if (!hack.switches.paced) return;
   const double now = clockSeconds(CLOCK_MONOTONIC);
-  hack.frameDueAt = now + hack.pacer.afterSwap(now);
+  hack.frameDueAt = now + hack.view.pacer().afterSwap(now);
 }
 
 double secondsToNextHackFrame(const Hack& hack) {
@@ -214,22 +183,20 @@ double secondsToNextHackFrame(const Hack& hack) {
 void writeHackFrameStats(const Hack& hack) {
   // Wall seconds of the run, hidden spells included, so frames and CPU a
   // second are those of the whole run.
-  writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames,
+  writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.view.frames(),
                   clockSeconds(CLOCK_MONOTONIC) - hack.startedAt,
                   clockSeconds(CLOCK_PROCESS_CPUTIME_ID));
 }
 
 void shutDownHack(Hack& hack) {
+  hack.view.release();
   if (hack.context != nullptr) {
-    hack.trails.release();
     destroyContext(hack.surface.display, hack.context);
     hack.context = nullptr;
   }
   releaseSurface(hack.surface);
   if (hack.visual != nullptr) XFree(hack.visual);
   hack.visual = nullptr;
-  destroyStarPool(hack.scene.starPool);
-  hack.scene.starPool = nullptr;
 }
 
 }  // namespace vantrel

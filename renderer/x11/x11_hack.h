@@ -3,13 +3,12 @@
 // and end, over the same scene and drawing as Vantrel.dll. Platform header.
 #include <string>
 
-#include "renderer/hack/frame_rate_meter.h"
-#include "renderer/gl/gl_trails.h"
-#include "renderer/hack/hack_options.h"
+#include <cstdint>
+
 #include "renderer/gl/measuring_switches.h"
-#include "renderer/scene/frame_pacer.h"
-#include "renderer/scene/scene.h"
-#include "renderer/scene/scene_clock.h"
+#include "renderer/gl/scene_view.h"
+#include "renderer/hack/frame_rate_meter.h"
+#include "renderer/hack/hack_options.h"
 // NOTE: X11 headers last: their None macro would break KeyResult::None.
 #include "renderer/x11/glx_context.h"
 #include "renderer/x11/x11_window.h"
@@ -20,19 +19,15 @@ struct Hack {
   X11Surface surface;
   XVisualInfo* visual = nullptr;
   GLXContext context = nullptr;
-  Scene scene;
-  SceneClock clock;
-  TrailKeeper trails;
+  SceneView view;
+  std::uint32_t seed = 0;
   MeasuringSwitches switches;
   FrameRateMeter meter;
-  FramePacer pacer;
   bool shown = true;  // the window can be seen: frames are drawn
   double shownCheckedAt = 0.0;  // monotonic seconds
   double frameDueAt = 0.0;      // monotonic seconds
   double startedAt = 0.0;  // monotonic seconds
   bool printFps = false;
-  int growthCounter = 0;
-  long long frames = 0;
 };
 
 // Speed, starting stars, random seed, --fps and the measuring switches.
@@ -41,18 +36,16 @@ void startHackScene(Hack& hack, const HackOptions& options);
 // foreign one. Returns the error text, empty on success.
 std::string openHackWindow(Display* display, const HackOptions& options,
                            Hack& hack);
-// Context, swap interval 1, fixed state, projection, black buffers and the
-// kept picture. False without a current context.
+// Context, swap interval 1 and the display's rate. False without a current
+// context.
 bool startHackGl(Hack& hack);
-// The star pool and the clock's start. False when the pool cannot be had.
-bool startHackClock(Hack& hack);
-// After the surface's size changed: projection and kept picture follow, and
-// both buffers and the kept picture are black, as on WM_SIZE.
-void resetHackPicture(Hack& hack);
+// The view on the window: its GL state, black buffers, kept picture, stars
+// and clock. False when the star pool cannot be had.
+bool startHackView(Hack& hack);
 // Takes the queued events and sees whether the window shows; false when the
 // hack should end.
 bool handleHackEvents(Hack& hack);
-// Growth, clock, the frame's drawing and the swap.
+// The view's frame and the swap.
 void runHackFrame(Hack& hack);
 // After a frame: when the next is due, so frames do not outrun the display
 // where the swap does not pace them; at once with pacing switched off.

@@ -20,7 +20,7 @@ std::string runHack(Display* display, const HackOptions& options, Hack& hack) {
   const std::string error = openHackWindow(display, options, hack);
   if (!error.empty()) return error;
   if (!startHackGl(hack)) return "cannot make an OpenGL context current";
-  if (!startHackClock(hack)) return "out of memory for the stars";
+  if (!startHackView(hack)) return "out of memory for the stars";
   while (!stopRequested() && handleHackEvents(hack)) {
     if (!hack.shown) {
       // Nothing shows: wait until an event says otherwise.

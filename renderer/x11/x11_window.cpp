@@ -78,8 +78,8 @@ void onVisibility(const XVisibilityEvent& event, X11Surface& surface) {
 }
 
 void onKeyPress(XKeyEvent& event, WindowEvents& events) {
-  const unsigned key = rendererKeyForKeysym(XLookupKeysym(&event, 0));
-  if (key == 0 || events.keyCount >= WindowEvents::kMaxKeys) return;
+  const SceneKey key = sceneKeyForKeysym(XLookupKeysym(&event, 0));
+  if (key == SceneKey::Other || events.keyCount >= WindowEvents::kMaxKeys) return;
   events.keys[events.keyCount++] = key;
 }
 
@@ -214,20 +214,20 @@ WindowEvents takeWindowEvents(X11Surface& surface) {
   return events;
 }
 
-unsigned rendererKeyForKeysym(KeySym keysym) {
+SceneKey sceneKeyForKeysym(KeySym keysym) {
   switch (keysym) {
     case XK_Escape:
-      return kKeyEscape;
+      return SceneKey::Escape;
     case XK_Left:
-      return kKeyLeft;
+      return SceneKey::Left;
     case XK_Up:
-      return kKeyUp;
+      return SceneKey::Up;
     case XK_Right:
-      return kKeyRight;
+      return SceneKey::Right;
     case XK_Down:
-      return kKeyDown;
+      return SceneKey::Down;
     default:
-      return 0;
+      return SceneKey::Other;
   }
 }
 

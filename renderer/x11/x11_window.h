@@ -1,6 +1,9 @@
 #pragma once
 // The Linux hack's X window: its own, or one it is given, with the events
 // the hack follows. Platform header.
+// NOTE: before the X11 headers, whose None macro would break KeyResult::None.
+#include "renderer/scene/renderer_state.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -30,7 +33,7 @@ struct WindowEvents {
   bool refreshChanged = false;  // the screen's mode, and so its rate, changed
   bool any = false;  // any event at all came
   static constexpr int kMaxKeys = 16;
-  unsigned keys[kMaxKeys] = {};  // the renderer's key codes, in order
+  SceneKey keys[kMaxKeys] = {};  // the scene's keys, in order
   int keyCount = 0;
 };
 
@@ -61,7 +64,7 @@ bool surfaceShown(const X11Surface& surface);
 // Takes every queued event and reports what they asked for.
 WindowEvents takeWindowEvents(X11Surface& surface);
 
-// The renderer's key code (the kKey* values) for an X keysym, or 0.
-unsigned rendererKeyForKeysym(KeySym keysym);
+// The scene's key for an X keysym; SceneKey::Other for every other key.
+SceneKey sceneKeyForKeysym(KeySym keysym);
 
 }  // namespace vantrel

@@ -34,9 +34,9 @@ class HackGl : public ::testing::Test {
     ASSERT_EQ(openHackWindow(display_, HackOptions{}, *hack_), "");
     XSync(display_, False);
     ASSERT_TRUE(startHackGl(*hack_));
-    ASSERT_TRUE(startHackClock(*hack_));
+    ASSERT_TRUE(startHackView(*hack_));
     // Mesa on X keeps the back buffer across swaps.
-    ASSERT_EQ(hack_->trails.mode(), TrailMode::BackBuffer);
+    ASSERT_EQ(hack_->view.trails().mode(), TrailMode::BackBuffer);
   }
   static void TearDownTestSuite() {
     if (hack_ != nullptr) shutDownHack(*hack_);
@@ -49,8 +49,8 @@ class HackGl : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(hack_, nullptr);
     ASSERT_NE(hack_->context, nullptr);
-    ASSERT_EQ(hack_->scene.state.screenWidth, kWidth);
-    hack_->trails.start(kWidth, kHeight, glxProcLookup, {},
+    ASSERT_EQ(hack_->view.scene().state.screenWidth, kWidth);
+    hack_->view.trails().start(kWidth, kHeight, glxProcLookup, {},
                         trailcheck::bufferSwap(surface()));
   }
 
@@ -58,17 +58,17 @@ class HackGl : public ::testing::Test {
   static Rgb windowPixel(int x, int y) {
     const xtest::Picture one =
         xtest::capture(display_, hack_->surface.window, x,
-                       hack_->scene.state.screenHeight - 1 - y, 1, 1);
+                       hack_->view.scene().state.screenHeight - 1 - y, 1, 1);
     if (one.pixels.empty()) return Rgb{-1, -1, -1};
     const std::uint32_t p = one.pixels[0];
     return Rgb{static_cast<int>(p >> 16) & 0xFF,
                static_cast<int>(p >> 8) & 0xFF, static_cast<int>(p) & 0xFF};
   }
   static TrailSurface surface() {
-    return TrailSurface{&hack_->trails,
-                        &hack_->scene.state,
-                        hack_->scene.state.screenWidth,
-                        hack_->scene.state.screenHeight,
+    return TrailSurface{&hack_->view.trails(),
+                        &hack_->view.scene().state,
+                        hack_->view.scene().state.screenWidth,
+                        hack_->view.scene().state.screenHeight,
                         swap,
                         windowPixel};
   }
@@ -76,7 +76,7 @@ class HackGl : public ::testing::Test {
   static void resizeTo(int width, int height) {
     XResizeWindow(display_, hack_->surface.window, width, height);
     XSync(display_, False);
-    for (int i = 0; i < 100 && hack_->scene.state.screenWidth != width; ++i) {
+    for (int i = 0; i < 100 && hack_->view.scene().state.screenWidth != width; ++i) {
       ASSERT_TRUE(handleHackEvents(*hack_));
       xtest::sleepSeconds(0.01);
     }
@@ -104,12 +104,12 @@ TEST_F(HackGl, EveryKeptPictureFadesByElevenTwelfthsAndToBlack) {
         Kind{{false, TrailPrecision::EightBit}, TrailMode::CopyTexture}}) {
     SCOPED_TRACE(static_cast<int>(kind.options.finest) +
                  10 * kind.options.preferFramebuffer);
-    ASSERT_EQ(hack_->trails.start(kWidth, kHeight, glxProcLookup, kind.options,
+    ASSERT_EQ(hack_->view.trails().start(kWidth, kHeight, glxProcLookup, kind.options,
                                   kind.mode == TrailMode::BackBuffer
                                       ? trailcheck::bufferSwap(surface())
                                       : BufferSwap{}),
               kind.mode);
-    EXPECT_EQ(hack_->trails.precision(), kind.mode == TrailMode::BackBuffer
+    EXPECT_EQ(hack_->view.trails().precision(), kind.mode == TrailMode::BackBuffer
                                              ? TrailPrecision::EightBit
                                              : kind.options.finest);
     trailcheck::expectFadeByElevenTwelfths(surface());
@@ -125,16 +125,16 @@ TEST_F(HackGl, LostBackBufferGivesFramebufferAndFloorPassIsExact) {
 TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
   const TrailSurface before = surface();
   trailcheck::blackFrame(before);
-  hack_->trails.beginFrame();
+  hack_->view.trails().beginFrame();
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glRectf(10.0f, 10.0f, 20.0f, 20.0f);
   trailcheck::present(before);
   ASSERT_GT(
-      trailcheck::brightness(trailcheck::keptPixel(hack_->trails, 15, 15)), 0);
+      trailcheck::brightness(trailcheck::keptPixel(hack_->view.trails(), 15, 15)), 0);
 
   resizeTo(400, 300);
-  EXPECT_EQ(hack_->scene.state.screenWidth, 400);
-  EXPECT_EQ(hack_->scene.state.screenHeight, 300);
+  EXPECT_EQ(hack_->view.scene().state.screenWidth, 400);
+  EXPECT_EQ(hack_->view.scene().state.screenHeight, 300);
   GLint viewport[4] = {};
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(viewport[2], 400);
@@ -145,7 +145,7 @@ TEST_F(HackGl, ResizeFollowsTheWindowAndLeavesEverythingBlack) {
   trailcheck::expectFadeToBlack(surface());
 
   resizeTo(kWidth, kHeight);
-  EXPECT_EQ(hack_->scene.state.screenHeight, kHeight);
+  EXPECT_EQ(hack_->view.scene().state.screenHeight, kHeight);
 }
 
 TEST_F(HackGl, SwapIntervalAskedWhereTheDriverOffersIt) {
@@ -196,12 +196,12 @@ TEST(GlxSwapInterval, ThroughTheExtensionOfferedAndSkippedWithoutOne) {
 }
 
 TEST_F(HackGl, WholeFramesLightTheWindow) {
-  hack_->scene.state.starCount = 900;  // growth wraps to 0 past 1000
+  hack_->view.scene().state.starCount = 900;  // growth wraps to 0 past 1000
   for (int frame = 0; frame < 30; ++frame) runHackFrame(*hack_);
   EXPECT_GT(trailcheck::litPixels(surface()), kWidth * kHeight / 20);
-  EXPECT_EQ(hack_->frames, 30);
+  EXPECT_EQ(hack_->view.frames(), 30);
   // The watch of the back buffer saw no loss in a real run.
-  EXPECT_EQ(hack_->trails.mode(), TrailMode::BackBuffer);
+  EXPECT_EQ(hack_->view.trails().mode(), TrailMode::BackBuffer);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "renderer/still/bmp_image.h"
 #include "renderer/scene/renderer_state.h"
 #include "renderer/scene/scene_clock.h"
+#include "renderer/windows/virtual_keys.h"
 #include "renderer/windows/window_size.h"
 
 namespace vantrel {
@@ -15,43 +16,48 @@ namespace {
 TEST(HandleKey, SpeedLimits) {
   RendererState state;
   EXPECT_EQ(state.speed, 10.0f);
-  handleKey(state, kKeyRight);
+  handleKey(state, SceneKey::Right);
   EXPECT_EQ(state.speed, 11.0f);
   state.speed = 1.0f;
-  handleKey(state, kKeyLeft);
+  handleKey(state, SceneKey::Left);
   EXPECT_EQ(state.speed, 1.0f);
   state.speed = 1.5f;
-  handleKey(state, kKeyLeft);
+  handleKey(state, SceneKey::Left);
   EXPECT_EQ(state.speed, 1.0f);
   state.speed = 200.0f;
-  handleKey(state, kKeyRight);
+  handleKey(state, SceneKey::Right);
   EXPECT_EQ(state.speed, 200.0f);
 }
 
 TEST(HandleKey, StarCountLimitsNeverZero) {
   RendererState state;
   state.starCount = 980;
-  handleKey(state, kKeyUp);
+  handleKey(state, SceneKey::Up);
   EXPECT_EQ(state.starCount, 1000);
-  handleKey(state, kKeyUp);
+  handleKey(state, SceneKey::Up);
   EXPECT_EQ(state.starCount, 1000);
   state.starCount = 70;
-  handleKey(state, kKeyDown);
+  handleKey(state, SceneKey::Down);
   EXPECT_EQ(state.starCount, 50);
   state.starCount = 0;  // after the automatic wrap
-  handleKey(state, kKeyDown);
+  handleKey(state, SceneKey::Down);
   EXPECT_EQ(state.starCount, 50);
   state.starCount = 120;
-  handleKey(state, kKeyDown);
+  handleKey(state, SceneKey::Down);
   EXPECT_EQ(state.starCount, 70);
 }
 
 TEST(HandleKey, EscapeQuitsOtherKeysChangeNothing) {
   RendererState state;
-  EXPECT_EQ(handleKey(state, kKeyEscape), KeyResult::Quit);
+  EXPECT_EQ(handleKey(state, SceneKey::Escape), KeyResult::Quit);
   for (unsigned key : {0x20u, 0x0Du, 0x24u, 0x29u, 0x41u, 0x70u}) {
-    EXPECT_EQ(handleKey(state, key), KeyResult::None);
+    EXPECT_EQ(handleKey(state, sceneKeyForVirtualKey(key)), KeyResult::None);
   }
+  EXPECT_EQ(sceneKeyForVirtualKey(0x1B), SceneKey::Escape);
+  EXPECT_EQ(sceneKeyForVirtualKey(0x25), SceneKey::Left);
+  EXPECT_EQ(sceneKeyForVirtualKey(0x26), SceneKey::Up);
+  EXPECT_EQ(sceneKeyForVirtualKey(0x27), SceneKey::Right);
+  EXPECT_EQ(sceneKeyForVirtualKey(0x28), SceneKey::Down);
   EXPECT_EQ(state.speed, 10.0f);
   EXPECT_EQ(state.starCount, 50);
 }
@@ -73,10 +79,10 @@ TEST(StarGrowth, OneStarEveryElevenFramesAndWrapsToZero) {
 
 TEST(ClientSize, HeightZeroBecomesOne) {
   RendererState state;
-  applyClientSize(state, (0u << 16) | 800u);
+  applyClientSize(state, viewSizeFromSizeParam((0u << 16) | 800u));
   EXPECT_EQ(state.screenWidth, 800);
   EXPECT_EQ(state.screenHeight, 1);
-  applyClientSize(state, (600u << 16) | 1280u);
+  applyClientSize(state, viewSizeFromSizeParam((600u << 16) | 1280u));
   EXPECT_EQ(state.screenWidth, 1280);
   EXPECT_EQ(state.screenHeight, 600);
 }
