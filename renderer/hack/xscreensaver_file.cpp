@@ -73,6 +73,11 @@ std::string xscreensaverFilePath(const char* home) {
 }
 
 FileEditReport addToXScreenSaverFile(const std::string& path) {
+  return addToXScreenSaverFile(path, [] {});
+}
+
+FileEditReport addToXScreenSaverFile(
+    const std::string& path, const std::function<void()>& beforeReplace) {
   const std::string target = resolvedPath(path);
   std::string before;
   const ReadResult read = readWholeFile(target, before);
@@ -104,6 +109,7 @@ FileEditReport addToXScreenSaverFile(const std::string& path) {
   if (!writeLike(backup, before, info)) {
     return report(1, "cannot write the backup " + backup + "; nothing changed");
   }
+  beforeReplace();
   if (!writeLike(target, edit.text, info)) {
     return report(1, "cannot write " + path + "; nothing changed");
   }

@@ -1,6 +1,7 @@
 #pragma once
 // --add-to-xscreensaver: the hack added to the user's ~/.xscreensaver, the
 // file edited in place of a hand edit. POSIX files, no X.
+#include <functional>
 #include <string>
 
 namespace vantrel {
@@ -20,5 +21,11 @@ std::string xscreensaverFilePath(const char* home);
 // mode are kept. A file that is missing, unreadable, read-only or no
 // preferences file is left untouched, and the message says why.
 FileEditReport addToXScreenSaverFile(const std::string& path);
+
+// The same, with `beforeReplace` run once the new file is written and
+// flushed, just before it replaces the old: where a test saves the file
+// as xscreensaver-settings might at that moment.
+FileEditReport addToXScreenSaverFile(
+    const std::string& path, const std::function<void()>& beforeReplace);
 
 }  // namespace vantrel
