@@ -1,6 +1,7 @@
 #pragma once
 // --add-to-xscreensaver: the hack added to the user's ~/.xscreensaver, the
 // file edited in place of a hand edit. POSIX files, no X.
+#include <functional>
 #include <string>
 
 namespace vantrel {
@@ -17,8 +18,17 @@ std::string xscreensaverFilePath(const char* home);
 // Adds the hack to the programs list of the preferences file at `path`
 // (through a symbolic link to the file it names): the new file replaces the
 // old in one step, the old one stays beside it as <path>.bak, and owner and
-// mode are kept. A file that is missing, unreadable, read-only or no
-// preferences file is left untouched, and the message says why.
+// mode are kept. A file saved meanwhile by another program is read again
+// (a few times). A file that is missing, unreadable, read-only, no
+// preferences file, no regular file, one with other hard links, or (for
+// root) not root's or in a folder that is not is left untouched, and the
+// message says why.
 FileEditReport addToXScreenSaverFile(const std::string& path);
+
+// The same, with `beforeReplace` run once the new file and backup are
+// written and flushed, just before the check that the file is still the one
+// read: where a test saves the file as xscreensaver-settings might.
+FileEditReport addToXScreenSaverFile(
+    const std::string& path, const std::function<void()>& beforeReplace);
 
 }  // namespace vantrel

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # vantrel --add-to-xscreensaver from the package, run as an unprivileged user
-# on a file written by xscreensaver-settings (twice), a read-only one and a
-# missing one (the other files are the native tests'); then Debian's
-# XScreenSaver daemon, given the edited file, runs the new entry on
-# xscreensaver-command -select: lit, coloured and moving, and gone within 2 s
-# of -deactivate.
+# on a file written by xscreensaver-settings (twice), a read-only one, a
+# missing one and a FIFO, and as root on that user's file (the other files
+# are the native tests'); then Debian's XScreenSaver daemon, given the edited
+# file, runs the new entry on xscreensaver-command -select: lit, coloured and
+# moving, and gone within 2 s of -deactivate.
 #   bash tests/linux/xscreensaver_add_test.sh <vantrel-xscreensaver_*.deb>
 set -euo pipefail
 
@@ -45,9 +45,10 @@ place() {  # fixture, mode
   rm -f "$FILE" "$FILE.bak"
   install -o nobody -g nogroup -m "$2" "$DATA/$1" "$FILE"
 }
-add() {  # runs the command; its code, output and errors are kept
+as_root() { env HOME="$WORK/home" PATH="$HACK_DIR:$PATH" "$@"; }
+add() {  # [as_root]: runs the command, as nobody unless told; its code, output and errors are kept
   set +e
-  as_nobody vantrel --add-to-xscreensaver >"$WORK/out" 2>"$WORK/err"
+  "${1:-as_nobody}" timeout 20 vantrel --add-to-xscreensaver >"$WORK/out" 2>"$WORK/err"
   code=$?
   set -e
 }
@@ -85,6 +86,21 @@ add
 check "missing: code 1, one line naming xscreensaver-settings, no file made" \
   bash -c '[ "$1" -eq 1 ] && [ ! -e "$2" ]' _ "$code" "$FILE"
 check "missing: it says how to make the file" said "xscreensaver-settings"
+
+mkfifo -m 644 "$FILE"
+chown nobody:nogroup "$FILE"
+add
+check "FIFO: code 1 at once, one line saying why" \
+  bash -c '[ "$1" -eq 1 ] && grep -q "not a regular file" "$2"' _ "$code" "$WORK/err"
+check "FIFO: one line" one_line
+
+place fresh-settings.xscreensaver 644
+add as_root
+check "root on nobody's file: code 1, one line saying why" \
+  bash -c '[ "$1" -eq 1 ] && grep -q "not owned by root" "$2"' _ "$code" "$WORK/err"
+check "root on nobody's file: one line" one_line
+check "root on nobody's file: file untouched, no backup" \
+  bash -c 'cmp -s "$1" "$2" && [ ! -e "$2.bak" ]' _ "$DATA/fresh-settings.xscreensaver" "$FILE"
 
 # The daemon with the edited file: the list's last entry is the new one.
 # Only splash and fade are switched off first, to save the test their time.

@@ -1,17 +1,22 @@
 // --add-to-xscreensaver on real files: one written by xscreensaver-settings,
 // one that lists vantrel already, one with CRLF line ends, one whose list is
-// empty, a read-only one, a missing one, and a link to one.
+// empty, a read-only one, a missing one, a link to one, one saved while it is
+// edited, a FIFO, one with two names, and other users' files before root.
 #include "renderer/hack/xscreensaver_file.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "renderer/hack/xscreensaver_programs.h"
 #include "tests/common/temp_folder.h"
@@ -160,6 +165,82 @@ TEST_F(XScreenSaverFile, ALinkStaysALinkToTheEditedFile) {
   EXPECT_TRUE(S_ISLNK(info.st_mode));
   EXPECT_EQ(addToProgramsList(slurp(real)).outcome,
             ProgramsEdit::AlreadyListed);
+}
+
+TEST_F(XScreenSaverFile, ASaveMadeWhileEditingIsKeptOrNothingChanges) {
+  place("fresh-settings.xscreensaver");
+  std::string saved = slurp(path_) + "! saved meanwhile\n";
+  // As xscreensaver-settings saves: a new file renamed over the old.
+  const auto save = [&] {
+    spill(path_ + ".tmp", saved);
+    std::rename((path_ + ".tmp").c_str(), path_.c_str());
+  };
+  int saves = 0;
+  FileEditReport result = addToXScreenSaverFile(path_, [&] {
+    if (saves++ == 0) save();
+  });
+  EXPECT_EQ(result.exitCode, 0) << result.message;
+  EXPECT_TRUE(slurp(path_) == addToProgramsList(saved).text) << "save lost";
+  EXPECT_TRUE(slurp(path_ + ".bak") == saved);
+
+  saved = place("empty-list.xscreensaver");
+  ASSERT_EQ(unlink((path_ + ".bak").c_str()), 0);
+  result = addToXScreenSaverFile(path_, [&] {
+    saved += "! and again\n";
+    save();
+  });
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("changed"), std::string::npos)
+      << result.message;
+  EXPECT_EQ(result.message.find('\n'), std::string::npos);
+  EXPECT_EQ(slurp(path_), saved);
+  EXPECT_EQ(names(), "|.xscreensaver") << "no backup, no temporary";
+}
+
+TEST_F(XScreenSaverFile, OnlyARegularFileWithOneNameIsEdited) {
+  ASSERT_EQ(mkfifo(path_.c_str(), 0644), 0);
+  // Lets a reader stuck opening the FIFO go on, so the test fails, not hangs.
+  std::atomic<bool> done{false};
+  std::thread unblock([&] {
+    while (!done) {
+      const int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) close(fd);
+      usleep(20000);
+    }
+  });
+  FileEditReport result = addToXScreenSaverFile(path_);
+  done = true;
+  unblock.join();
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("not a regular file"), std::string::npos)
+      << result.message;
+  ASSERT_EQ(unlink(path_.c_str()), 0);
+
+  const std::string before = place("fresh-settings.xscreensaver");
+  const std::string other = folder_.file("dotfiles-xscreensaver");
+  ASSERT_EQ(link(path_.c_str(), other.c_str()), 0);
+  result = addToXScreenSaverFile(path_);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("by hand"), std::string::npos)
+      << result.message;
+  EXPECT_TRUE(slurp(path_) == before);
+  EXPECT_EQ(names(), "|.xscreensaver|dotfiles-xscreensaver");
+}
+
+TEST_F(XScreenSaverFile, RootEditsOnlyFilesRootOwnsAllTheWayDown) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root";
+  const std::string before = place("fresh-settings.xscreensaver");
+  ASSERT_EQ(chown(path_.c_str(), 65534, 65534), 0);
+  FileEditReport result = addToXScreenSaverFile(path_);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("root"), std::string::npos) << result.message;
+  ASSERT_EQ(chown(path_.c_str(), 0, 0), 0);
+  ASSERT_EQ(chown(folder_.path().c_str(), 65534, 65534), 0);
+  result = addToXScreenSaverFile(path_);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.message.find("root"), std::string::npos) << result.message;
+  EXPECT_TRUE(slurp(path_) == before);
+  EXPECT_EQ(names(), "|.xscreensaver");
 }
 
 TEST(XScreenSaverFilePath, FromHomeOrThePasswordDatabase) {
