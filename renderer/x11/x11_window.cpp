@@ -105,7 +105,6 @@ void setTitleAndClass(Display* display, Window window) {
 
 void installX11ErrorHandler() { XSetErrorHandler(onX11Error); }
 bool x11WindowLost() { return windowLostFlag; }
-void clearX11WindowLost() { windowLostFlag = false; }
 
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
                      int height, X11Surface& surface) {

@@ -39,7 +39,6 @@ struct WindowEvents {
 void installX11ErrorHandler();
 // True once an error named a window or drawable that is gone.
 bool x11WindowLost();
-void clearX11WindowLost();
 
 // A window of its own, mapped, titled "Vantrel", with `visual`.
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
