@@ -134,7 +134,8 @@ bool startHackGl(Hack& hack) {
   requestSwapInterval(hack.surface.display, hack.surface.window, 1);
   const Window root = RootWindow(hack.surface.display, hack.visual->screen);
   hack.surface.refreshEventBase = watchRefreshRate(hack.surface.display, root);
-  hack.pacer.setRefreshRate(currentRefreshRate(hack.surface.display, root));
+  hack.pacer.setRefreshRate(
+      currentRefreshRate(hack.surface.display, hack.surface.window));
   applySurfaceSize(hack);
   const RendererState& state = hack.scene.state;
   applyFixedState();
@@ -171,9 +172,8 @@ bool handleHackEvents(Hack& hack) {
   if (events.closed || x11WindowLost()) return false;
   if (events.resized) resetHackPicture(hack);
   if (events.refreshChanged) {
-    hack.pacer.setRefreshRate(currentRefreshRate(
-        hack.surface.display,
-        RootWindow(hack.surface.display, hack.visual->screen)));
+    hack.pacer.setRefreshRate(
+        currentRefreshRate(hack.surface.display, hack.surface.window));
   }
   // NOTE: the map state costs round trips, so it is asked for ten times a
   // second while frames run; a hidden window waits for an event anyway.

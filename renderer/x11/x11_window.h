@@ -17,6 +17,8 @@ struct X11Surface {
   bool own = false;   // a top-level window of its own (keys, closing)
   Colormap colormap = 0;
   Atom deleteWindow = None;  // WM_DELETE_WINDOW, own windows only
+  int x = 0;                 // in its parent, pixels, as last reported
+  int y = 0;
   int width = 0;             // pixels, as last reported
   int height = 0;
   bool obscured = false;       // wholly covered, as last reported
@@ -27,7 +29,9 @@ struct X11Surface {
 struct WindowEvents {
   bool closed = false;   // the window manager's close, or the window destroyed
   bool resized = false;  // width and height of the surface changed
-  bool refreshChanged = false;  // the screen's mode, and so its rate, changed
+  // The screen's modes changed, or the window moved: the rate of the
+  // monitor under it may be another.
+  bool refreshChanged = false;
   bool any = false;  // any event at all came
   static constexpr int kMaxKeys = 16;
   unsigned keys[kMaxKeys] = {};  // the renderer's key codes, in order
