@@ -38,15 +38,16 @@ hack_pid=$!
 
 # The last two rates printed, one a line.
 last_rates() { tr '\r' '\n' <"$WORK/fps.txt" | awk '/ fps/ { print $2 }' | tail -2; }
-# Both of the last two rates within [low, high], after `seconds` in a mode.
+# Neither of the last two rates above `high`, and the higher at least `low`
+# (a busy machine may slow one second), after `seconds` in a mode.
 expect_rates() {
   local low="$1" high="$2" seconds="$3" what="$4" rates
   sleep "$seconds"
   rates=$(last_rates)
   echo "$what: $(echo $rates)"
   [ "$(wc -l <<<"$rates")" = 2 ] || fail "$what: no rates printed"
-  awk -v low="$low" -v high="$high" '$1 < low || $1 > high { bad = 1 } END { exit bad }' \
-    <<<"$rates" || fail "$what: rates outside $low to $high"
+  awk -v low="$low" -v high="$high" '$1 > high { bad = 1 } $1 > top { top = $1 }
+    END { exit bad || top < low }' <<<"$rates" || fail "$what: rates outside $low to $high"
 }
 
 # Under load the hack may fall short of 60, but never near 30.
