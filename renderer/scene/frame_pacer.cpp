@@ -1,6 +1,7 @@
 #include "renderer/scene/frame_pacer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantrel {
 
@@ -18,14 +19,17 @@ constexpr int kProbeHitsNeeded = 3;
 
 }  // namespace
 
-double refreshPeriod(double reportedHz) {
+RefreshPeriods refreshPeriods(double reportedHz) {
   // NOTE: written so that NaN falls to the default as well.
-  if (!(reportedHz > 1.5 && reportedHz < 1000.0)) return 1.0 / 60.0;
-  return 1.0 / reportedHz;
+  if (!(reportedHz > 1.5 && reportedHz < 1000.0)) {
+    return {1.0 / 60.0, 1.0 / 60.0};
+  }
+  const bool whole = reportedHz == std::floor(reportedHz);
+  return {1.0 / reportedHz, 1.0 / (whole ? reportedHz + 1.0 : reportedHz)};
 }
 
 void FramePacer::setRefreshRate(double reportedHz) {
-  period_ = refreshPeriod(reportedHz);
+  refresh_ = refreshPeriods(reportedHz);
 }
 
 void FramePacer::pause() {
@@ -50,26 +54,26 @@ double FramePacer::afterSwap(double now) {
     // takes the next frame's turn, so the frames a second stay the same.
     sinceProbe_ = 0;
     probing_ = true;
-    lastTarget_ += period_;
+    lastTarget_ += period();
     return 0.0;
   }
   // The next frame is due one refresh after the last was; a frame that ran
   // late, or a clock that jumped, starts the count afresh from now.
-  const double longest = probed ? 2.0 * period_ : period_;
-  const double wait = std::clamp(lastTarget_ + period_ - now, 0.0, longest);
+  const double longest = probed ? 2.0 * period() : period();
+  const double wait = std::clamp(lastTarget_ + period() - now, 0.0, longest);
   lastTarget_ = now + wait;
   return wait;
 }
 
 void FramePacer::judgeSwaps(double interval) {
   // A stall counts as two refreshes, so it hides fast swaps only briefly.
-  intervals_[next_] = std::min(interval, 2.0 * period_);
+  intervals_[next_] = std::min(interval, 2.0 * refresh_.longest);
   next_ = (next_ + 1) % kWindow;
   measuredCount_ = std::min(measuredCount_ + 1, kWindow);
   if (measuredCount_ < kWindow) return;
   double total = 0.0;
   for (double each : intervals_) total += each;
-  if (total >= kWindow * kPacedShare * period_) return;
+  if (total >= kWindow * kPacedShare * refresh_.shortest) return;
   waiting_ = true;
   lastTarget_ = lastSwap_;
   sinceProbe_ = 0;
@@ -77,7 +81,7 @@ void FramePacer::judgeSwaps(double interval) {
 }
 
 void FramePacer::judgeProbe(double interval) {
-  probeHits_ = interval >= kFastShare * period_ ? probeHits_ + 1 : 0;
+  probeHits_ = interval >= kFastShare * refresh_.shortest ? probeHits_ + 1 : 0;
   if (probeHits_ < kProbeHitsNeeded) return;
   waiting_ = false;
   measuredCount_ = 0;

@@ -5,9 +5,16 @@
 
 namespace vantrel {
 
-// Seconds a refresh lasts at the rate the platform reports (Hz). 60 Hz where
-// it reports none: 0 or 1 (Xvfb and Wine do), or anything unusable.
-double refreshPeriod(double reportedHz);
+// Seconds a refresh can last, at most and at least, at the rate the platform
+// reports (Hz). A whole number N stands for any rate from N up to N+1:
+// Windows rounds down (23.976 Hz reads 23). A fraction is taken as exact.
+// 60 Hz where it reports none: 0 or 1 (Xvfb and Wine do), or anything
+// unusable.
+struct RefreshPeriods {
+  double longest;
+  double shortest;
+};
+RefreshPeriods refreshPeriods(double reportedHz);
 
 class FramePacer {
  public:
@@ -25,7 +32,9 @@ class FramePacer {
   void pause();
 
   bool waiting() const { return waiting_; }
-  double period() const { return period_; }
+  // The refresh a waiting frame is held to: the longest the report allows,
+  // so frames never outrun the display.
+  double period() const { return refresh_.longest; }
 
  private:
   static constexpr int kWindow = 8;       // swaps judged together
@@ -34,7 +43,9 @@ class FramePacer {
   void judgeSwaps(double interval);
   void judgeProbe(double interval);
 
-  double period_ = 1.0 / 60.0;
+  // Swaps are judged against the shortest refresh the report allows: a
+  // display a little faster than reported must not look unpaced.
+  RefreshPeriods refresh_ = {1.0 / 60.0, 1.0 / 60.0};
   bool waiting_ = false;  // the swaps were found unpaced
   bool measured_ = false;  // lastSwap_ holds a swap of the running spell
   double lastSwap_ = 0.0;

@@ -116,7 +116,7 @@ bool startHackGl(Hack& hack) {
   const Window root = RootWindow(hack.surface.display, hack.visual->screen);
   hack.surface.refreshEventBase = watchRefreshRate(hack.surface.display, root);
   hack.view.pacer().setRefreshRate(
-      currentRefreshRate(hack.surface.display, root));
+      currentRefreshRate(hack.surface.display, hack.surface.window));
   return true;
 }
 
@@ -144,9 +144,8 @@ bool handleHackEvents(Hack& hack) {
   if (events.closed || x11WindowLost()) return false;
   if (events.resized) hack.view.resize(surfaceSize(hack));
   if (events.refreshChanged) {
-    hack.view.pacer().setRefreshRate(currentRefreshRate(
-        hack.surface.display,
-        RootWindow(hack.surface.display, hack.visual->screen)));
+    hack.view.pacer().setRefreshRate(
+        currentRefreshRate(hack.surface.display, hack.surface.window));
   }
   // NOTE: the map state costs round trips, so it is asked for ten times a
   // second while frames run; a hidden window waits for an event anyway.

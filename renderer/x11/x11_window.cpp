@@ -33,6 +33,13 @@ void onConfigure(const XConfigureEvent& event, X11Surface& surface,
                  WindowEvents& events) {
   const Window followed = surface.parent != 0 ? surface.parent : surface.window;
   if (event.window != followed) return;
+  // Moved or resized, its centre may be on another monitor, at another rate.
+  if (event.x != surface.x || event.y != surface.y ||
+      event.width != surface.width || event.height != surface.height) {
+    events.refreshChanged = true;
+  }
+  surface.x = event.x;
+  surface.y = event.y;
   if (event.width == surface.width && event.height == surface.height) return;
   surface.width = event.width;
   surface.height = event.height;
@@ -105,7 +112,6 @@ void setTitleAndClass(Display* display, Window window) {
 
 void installX11ErrorHandler() { XSetErrorHandler(onX11Error); }
 bool x11WindowLost() { return windowLostFlag; }
-void clearX11WindowLost() { windowLostFlag = false; }
 
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,
                      int height, X11Surface& surface) {

@@ -20,6 +20,8 @@ struct X11Surface {
   bool own = false;   // a top-level window of its own (keys, closing)
   Colormap colormap = 0;
   Atom deleteWindow = None;  // WM_DELETE_WINDOW, own windows only
+  int x = 0;                 // in its parent, pixels, as last reported
+  int y = 0;
   int width = 0;             // pixels, as last reported
   int height = 0;
   bool obscured = false;       // wholly covered, as last reported
@@ -30,7 +32,9 @@ struct X11Surface {
 struct WindowEvents {
   bool closed = false;   // the window manager's close, or the window destroyed
   bool resized = false;  // width and height of the surface changed
-  bool refreshChanged = false;  // the screen's mode, and so its rate, changed
+  // The screen's modes changed, or the window moved: the rate of the
+  // monitor under it may be another.
+  bool refreshChanged = false;
   bool any = false;  // any event at all came
   static constexpr int kMaxKeys = 16;
   SceneKey keys[kMaxKeys] = {};  // the scene's keys, in order
@@ -42,7 +46,6 @@ struct WindowEvents {
 void installX11ErrorHandler();
 // True once an error named a window or drawable that is gone.
 bool x11WindowLost();
-void clearX11WindowLost();
 
 // A window of its own, mapped, titled "Vantrel", with `visual`.
 bool createOwnWindow(Display* display, XVisualInfo* visual, int width,

@@ -52,11 +52,14 @@ struct Loop {
 };
 
 TEST(FramePacer, RefreshPeriodFallsBackTo60Hz) {
-  EXPECT_DOUBLE_EQ(refreshPeriod(75.0), 1.0 / 75.0);
-  EXPECT_DOUBLE_EQ(refreshPeriod(59.94), 1.0 / 59.94);
+  EXPECT_DOUBLE_EQ(refreshPeriods(75.0).longest, 1.0 / 75.0);
+  EXPECT_DOUBLE_EQ(refreshPeriods(75.0).shortest, 1.0 / 76.0);
+  EXPECT_DOUBLE_EQ(refreshPeriods(59.94).longest, 1.0 / 59.94);
+  EXPECT_DOUBLE_EQ(refreshPeriods(59.94).shortest, 1.0 / 59.94);
   for (double unknown : {0.0, 1.0, -60.0, 1e9,
                          std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_DOUBLE_EQ(refreshPeriod(unknown), k60) << unknown;
+    EXPECT_DOUBLE_EQ(refreshPeriods(unknown).longest, k60) << unknown;
+    EXPECT_DOUBLE_EQ(refreshPeriods(unknown).shortest, k60) << unknown;
   }
 }
 
@@ -103,6 +106,31 @@ TEST(FramePacer, FollowsAChangedRate) {
   loop.pacer.setRefreshRate(0.0);  // unknown again: 60
   loop.run(200);
   EXPECT_GT(loop.rate(100), 57.0);
+}
+
+// Windows reports a rate rounded down to whole hertz (23 for 23.976), X11
+// as it is. Paced swaps at any common rate get no waits whichever report
+// the pacer has; unpaced ones are held, never above the display's rate.
+TEST(FramePacer, CommonRatesAsWindowsAndX11ReportThem) {
+  for (double hz : {23.976, 24.0, 25.0, 29.97, 30.0, 47.952, 50.0, 59.94, 60.0,
+                    75.0, 119.88, 143.98, 240.0}) {
+    for (double reported : {std::floor(hz), hz}) {
+      Loop paced;
+      paced.display = 1.0 / hz;
+      paced.vsync = true;
+      paced.pacer.setRefreshRate(reported);
+      paced.run(static_cast<int>(hz * 30));
+      EXPECT_EQ(paced.waitsAmongLast(static_cast<int>(hz * 30)), 0)
+          << hz << " Hz reported as " << reported;
+      Loop unpaced;
+      unpaced.work = 0.001;
+      unpaced.pacer.setRefreshRate(reported);
+      unpaced.run(static_cast<int>(hz * 10));
+      EXPECT_TRUE(unpaced.pacer.waiting()) << hz << " reported " << reported;
+      EXPECT_LE(unpaced.rate(static_cast<int>(hz * 5)), hz + 1e-9);
+      EXPECT_GT(unpaced.rate(static_cast<int>(hz * 5)), 0.93 * hz);
+    }
+  }
 }
 
 TEST(FramePacer, SlowFramesAreNeverDelayed) {
