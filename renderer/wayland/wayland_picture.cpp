@@ -98,10 +98,11 @@ bool startScene(WaylandOutput& output, const PictureSettings& settings,
 
 bool startPicture(WaylandOutput& output, const EglContext& egl,
                   const PictureSettings& settings, std::uint32_t seed) {
-  output.pictureStarted = true;  // whatever was made is released later
   if (!startSurface(output, egl)) return false;
   startGl(output, settings);
-  return startScene(output, settings, seed);
+  // Only a whole picture is drawn on; releasePicture takes a part one too.
+  output.pictureStarted = startScene(output, settings, seed);
+  return output.pictureStarted;
 }
 
 void drawPicture(WaylandOutput& output, const EglContext& egl,
@@ -130,7 +131,6 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
 }
 
 void releasePicture(WaylandOutput& output, const EglContext& egl) {
-  if (!output.pictureStarted) return;
   output.pictureStarted = false;
   if (output.eglSurface != EGL_NO_SURFACE) {
     if (makeEglCurrent(egl, output.eglSurface)) output.trails.release();
