@@ -169,6 +169,21 @@ case_failed_output() {
   check "a key ends it with code 0 (got $code)" "[ $code -eq 0 ]"
 }
 
+# Outputs removed one by one: the saver goes on where it still can, and
+# ends when no output is left.
+case_removed_outputs() {
+  start_sway && start_nested_sway
+  check "two inner outputs" "[ '$(output_size WL-2)' != '' ]"
+  start_lit_hack
+  sleep 2
+  remove_nested_output WL-2
+  expect_covered WL-1
+  check "runs on with one output" hack_running
+  remove_nested_output WL-1
+  hack_exit_code 3; local code=$?
+  check "the last output's removal ends it with code 0 (got $code)" "[ $code -eq 0 ]"
+}
+
 case_compositor_gone() {
   start_sway
   start_lit_hack
