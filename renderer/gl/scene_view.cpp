@@ -86,6 +86,7 @@ void SceneView::drawFrameAt(double elapsedSeconds, float frameDelta) {
 void SceneView::release(bool contextCurrent) {
   if (gl_ && contextCurrent) trails_.release();
   gl_ = false;
+  growthCounter_ = 0;
   destroyStarPool(scene_.starPool);
   scene_.starPool = nullptr;
 }

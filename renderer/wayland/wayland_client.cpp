@@ -190,6 +190,11 @@ void onGlobal(void* data, wl_registry* registry, std::uint32_t name,
   if (std::strcmp(interface, wl_compositor_interface.name) == 0) {
     client.compositor = bindGlobal<wl_compositor>(
         registry, name, &wl_compositor_interface, std::min(version, 4u));
+  } else if (std::strcmp(interface, wl_shm_interface.name) == 0) {
+    client.shm = bindGlobal<wl_shm>(registry, name, &wl_shm_interface, 1);
+  } else if (std::strcmp(interface, wp_viewporter_interface.name) == 0) {
+    client.viewporter = bindGlobal<wp_viewporter>(
+        registry, name, &wp_viewporter_interface, 1);
   } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0) {
     client.layerShell = bindGlobal<zwlr_layer_shell_v1>(
         registry, name, &zwlr_layer_shell_v1_interface, std::min(version, 4u));
@@ -210,7 +215,7 @@ void onGlobal(void* data, wl_registry* registry, std::uint32_t name,
 void onGlobalRemove(void* data, wl_registry*, std::uint32_t name) {
   auto& client = *static_cast<WaylandClient*>(data);
   for (auto& output : client.outputs) {
-    if (output->globalName == name) output->removed = true;
+    if (output->globalName == name) output->presence.removed();
   }
 }
 
@@ -237,6 +242,9 @@ void releaseGlobals(WaylandClient& client) {
       wl_proxy_destroy(reinterpret_cast<wl_proxy*>(client.layerShell));
     }
   }
+  if (client.viewporter != nullptr) wp_viewporter_destroy(client.viewporter);
+  // Version 1 of wl_shm has no release: only the proxy goes.
+  if (client.shm != nullptr) wl_shm_destroy(client.shm);
   if (client.compositor != nullptr) wl_compositor_destroy(client.compositor);
   if (client.registry != nullptr) wl_registry_destroy(client.registry);
   wl_display* display = client.display;

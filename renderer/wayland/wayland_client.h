@@ -16,6 +16,8 @@ struct WaylandClient {
   wl_display* display = nullptr;
   wl_registry* registry = nullptr;
   wl_compositor* compositor = nullptr;
+  wl_shm* shm = nullptr;                // for black covers
+  wp_viewporter* viewporter = nullptr;  // optional: one-pixel covers
   zwlr_layer_shell_v1* layerShell = nullptr;
   xdg_wm_base* wmBase = nullptr;
   wl_seat* seat = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "renderer/wayland/wayland_client.h"
+#include "renderer/wayland/wayland_cover.h"
 
 namespace vantrel {
 
@@ -40,7 +41,7 @@ void onLayerConfigure(void* data, zwlr_layer_surface_v1* layer,
 }
 
 void onLayerClosed(void* data, zwlr_layer_surface_v1*) {
-  static_cast<WaylandOutput*>(data)->closed = true;
+  static_cast<WaylandOutput*>(data)->presence.closed();
 }
 
 const zwlr_layer_surface_v1_listener kLayerListener = {onLayerConfigure,
@@ -121,13 +122,10 @@ void onMode(void* data, wl_output*, std::uint32_t flags, std::int32_t width,
   output.modeHeight = height;
 }
 
-// Outputs that come while the saver runs get their surface once their
-// description is complete.
+// A complete description: an output that came while the saver runs, or
+// one turned on again, gets its surface then.
 void onDone(void* data, wl_output*) {
-  auto& output = *static_cast<WaylandOutput*>(data);
-  if (output.surface == nullptr && output.client->surfacesStarted) {
-    createOutputSurface(output);
-  }
+  static_cast<WaylandOutput*>(data)->presence.described();
 }
 
 void onScale(void* data, wl_output*, std::int32_t factor) {
@@ -168,6 +166,8 @@ void bindOutput(WaylandOutput& output, wl_registry* registry,
   output.output = static_cast<wl_output*>(wl_registry_bind(
       registry, name, &wl_output_interface, std::min(version, 3u)));
   wl_output_add_listener(output.output, &kOutputListener, &output);
+  // Version 1 has no done event: its description is all there is.
+  if (version < WL_OUTPUT_DONE_SINCE_VERSION) output.presence.described();
 }
 
 void createOutputSurface(WaylandOutput& output) {
@@ -205,13 +205,14 @@ void requestNextFrame(WaylandOutput& output) {
   output.frameDue = false;
 }
 
-void destroyOutput(WaylandOutput& output) {
+void destroyOutputSurface(WaylandOutput& output) {
   if (output.frameCallback != nullptr) {
     wl_callback_destroy(output.frameCallback);
   }
   output.frameCallback = nullptr;
   if (output.eglWindow != nullptr) wl_egl_window_destroy(output.eglWindow);
   output.eglWindow = nullptr;
+  releaseCover(output);
   if (output.toplevel != nullptr) xdg_toplevel_destroy(output.toplevel);
   if (output.xdgSurface != nullptr) xdg_surface_destroy(output.xdgSurface);
   if (output.layerSurface != nullptr) {
@@ -222,6 +223,15 @@ void destroyOutput(WaylandOutput& output) {
   output.layerSurface = nullptr;
   if (output.surface != nullptr) wl_surface_destroy(output.surface);
   output.surface = nullptr;
+  output.width = output.height = 0;
+  output.configured = output.sizeChanged = output.frameDue = false;
+  output.covered = output.opaqueKept = false;
+  // A new surface's picture starts afresh, as a new output's does: its view
+  // was released with the picture and starts again with the next one.
+}
+
+void destroyOutput(WaylandOutput& output) {
+  destroyOutputSurface(output);
   if (output.output != nullptr) {
     if (wl_output_get_version(output.output) >=
         WL_OUTPUT_RELEASE_SINCE_VERSION) {

@@ -9,8 +9,10 @@
 #include <cstdint>
 
 #include "renderer/gl/scene_view.h"
+#include "renderer/hack/output_presence.h"
 #include "renderer/hack/frame_rate_meter.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
+#include "viewporter-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 namespace vantrel {
@@ -23,6 +25,7 @@ struct WaylandOutput {
   wl_output* output = nullptr;
   std::int32_t scale = 1;           // buffer pixels per surface unit
   int modeWidth = 0, modeHeight = 0;  // the current mode, in pixels
+  OutputPresence presence;  // the surface's steps, from the events
 
   wl_surface* surface = nullptr;
   zwlr_layer_surface_v1* layerSurface = nullptr;
@@ -32,13 +35,15 @@ struct WaylandOutput {
   wl_egl_window* eglWindow = nullptr;
   EGLDisplay eglDisplay = EGL_NO_DISPLAY;  // the surface's, for its swaps
   EGLSurface eglSurface = EGL_NO_SURFACE;
+  // The black cover of an output the saver cannot draw on.
+  wl_buffer* coverBuffer = nullptr;
+  wp_viewport* viewport = nullptr;
 
   int width = 0, height = 0;  // surface units, from the last configure
   bool configured = false;    // a configure came and was acknowledged
   bool sizeChanged = false;   // size or scale differs from the picture's
-  bool closed = false;        // the compositor will show it no more
-  bool removed = false;       // the output is gone from the registry
   bool frameDue = false;      // the compositor asked for the next frame
+  bool covered = false;       // black, never drawn on: its GL start failed
 
   SceneView view;
   FrameRateMeter meter;
@@ -57,6 +62,10 @@ void createOutputSurface(WaylandOutput& output);
 void pictureSize(const WaylandOutput& output, int& width, int& height);
 // Asks for the next frame callback before a swap.
 void requestNextFrame(WaylandOutput& output);
+// The surface's protocol objects released, newest first, and its picture's
+// state forgotten; the output stays bound for a new surface. GL and EGL
+// objects must be released before.
+void destroyOutputSurface(WaylandOutput& output);
 // The surface's protocol objects and the output released, newest first.
 // GL and EGL objects must be released before.
 void destroyOutput(WaylandOutput& output);

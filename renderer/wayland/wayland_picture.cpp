@@ -77,9 +77,10 @@ bool startView(WaylandOutput& output, const PictureSettings& settings,
 
 bool startPicture(WaylandOutput& output, const EglContext& egl,
                   const PictureSettings& settings, std::uint32_t seed) {
-  output.pictureStarted = true;  // whatever was made is released later
   if (!startSurface(output, egl)) return false;
-  return startView(output, settings, seed);
+  // Only a whole picture is drawn on; releasePicture takes a part one too.
+  output.pictureStarted = startView(output, settings, seed);
+  return output.pictureStarted;
 }
 
 void drawPicture(WaylandOutput& output, const EglContext& egl,
@@ -106,7 +107,6 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
 }
 
 void releasePicture(WaylandOutput& output, const EglContext& egl) {
-  if (!output.pictureStarted) return;
   output.pictureStarted = false;
   if (output.eglSurface != EGL_NO_SURFACE) {
     if (makeEglCurrent(egl, output.eglSurface)) output.view.release();

@@ -21,14 +21,16 @@ struct PictureSettings {
 };
 
 // EGL window and surface, GL state, black picture, stars and clock, for a
-// configured output. False when EGL or the star pool cannot be had.
+// configured output. False when EGL or the star pool cannot be had; what
+// was made is then for releasePicture.
 bool startPicture(WaylandOutput& output, const EglContext& egl,
                   const PictureSettings& settings, std::uint32_t seed);
 // One frame: a new size resets the picture first, as a resize does on X11;
 // then the scene's step and drawing, the next frame's request and the swap.
 void drawPicture(WaylandOutput& output, const EglContext& egl,
                  const PictureSettings& settings);
-// GL objects, EGL surface and window and the star pool released.
+// GL objects, EGL surface and window and the star pool released, those of
+// a picture that did not start too.
 void releasePicture(WaylandOutput& output, const EglContext& egl);
 
 }  // namespace vantrel

@@ -11,6 +11,7 @@
 #include "renderer/hack/hack_clock.h"
 #include "renderer/hack/stop_signals.h"
 #include "renderer/wayland/wayland_client.h"
+#include "renderer/wayland/wayland_cover.h"
 #include "renderer/wayland/wayland_picture.h"
 
 namespace vantrel {
@@ -21,7 +22,6 @@ struct WaylandHack {
   WaylandClient client;
   EglContext egl;
   PictureSettings settings;
-  bool anySurfaceClosed = false;
   long long frames = 0;
   std::uint32_t nextSeed = 0;
 };
@@ -58,45 +58,76 @@ void startSettings(WaylandHack& hack, const HackOptions& options) {
   hack.nextSeed = static_cast<std::uint32_t>(settings.startNanoseconds);
 }
 
-void startSurfaces(WaylandClient& client) {
-  client.surfacesStarted = true;
-  for (auto& output : client.outputs) {
-    if (output->surface == nullptr) createOutputSurface(*output);
+void applyOutputStep(WaylandHack& hack, WaylandOutput& output,
+                     OutputStep step) {
+  switch (step) {
+    case OutputStep::MakeSurface:
+      createOutputSurface(output);
+      break;
+    case OutputStep::DropSurface:
+      releasePicture(output, hack.egl);
+      destroyOutputSurface(output);
+      break;
+    case OutputStep::DropOutput:
+      releasePicture(output, hack.egl);
+      destroyOutput(output);
+      break;
+    case OutputStep::None:
+      break;
   }
 }
 
-// Outputs removed or closed lose their picture and surface; true while
-// any is left, or none was ever closed.
-bool dropGoneOutputs(WaylandHack& hack) {
+// Surfaces made, dropped and remade as the outputs' events ask; false once
+// no output can show a saver, whatever order those events came in.
+bool applyOutputSteps(WaylandHack& hack) {
   auto& outputs = hack.client.outputs;
+  const bool covering = hack.client.surfacesStarted;
   for (auto& output : outputs) {
-    if (!output->removed && !output->closed) continue;
-    hack.anySurfaceClosed = hack.anySurfaceClosed || output->closed;
-    releasePicture(*output, hack.egl);
-    destroyOutput(*output);
+    OutputPresence& presence = output->presence;
+    for (OutputStep step = presence.nextStep(covering);
+         step != OutputStep::None; step = presence.nextStep(covering)) {
+      applyOutputStep(hack, *output, step);
+      presence.stepDone(step);
+    }
   }
   outputs.erase(std::remove_if(outputs.begin(), outputs.end(),
                                [](const auto& output) {
                                  return output->output == nullptr;
                                }),
                 outputs.end());
-  return !(hack.anySurfaceClosed && outputs.empty());
+  return std::any_of(outputs.begin(), outputs.end(), [](const auto& output) {
+    return output->presence.canShow();
+  });
+}
+
+// An output whose picture cannot start is covered black and never drawn
+// on; like the others, it ends the run on input.
+bool startOutputPicture(WaylandHack& hack, WaylandOutput& output) {
+  if (startPicture(output, hack.egl, hack.settings, hack.nextSeed++)) {
+    return true;
+  }
+  std::fputs("vantrel: cannot draw on an output; it stays black\n", stderr);
+  releasePicture(output, hack.egl);
+  output.covered = true;
+  coverOutput(output);
+  return false;
 }
 
 // Draws every output whose frame the compositor asked for. An EGL failure
 // on one output leaves it black; the others go on.
 void drawDueOutputs(WaylandHack& hack) {
   for (auto& output : hack.client.outputs) {
+    if (output->covered) {
+      if (output->sizeChanged) coverOutput(*output);
+      continue;
+    }
     // NOTE: VANTREL_PACING=off only measures the drawing's own speed: frames
     // are drawn as fast as they can be, and the compositor shows what it will.
     const bool waitForFrame = hack.settings.switches.paced && !output->frameDue;
     if (!output->configured || waitForFrame) {
       continue;
     }
-    if (!output->pictureStarted &&
-        !startPicture(*output, hack.egl, hack.settings, hack.nextSeed++)) {
-      std::fputs("vantrel: cannot draw on an output\n", stderr);
-      output->configured = false;
+    if (!output->pictureStarted && !startOutputPicture(hack, *output)) {
       continue;
     }
     drawPicture(*output, hack.egl, hack.settings);
@@ -137,9 +168,9 @@ bool waitForEvents(WaylandHack& hack, bool block) {
 }
 
 void runLoop(WaylandHack& hack) {
-  startSurfaces(hack.client);
+  hack.client.surfacesStarted = true;
   while (!stopRequested() && !hack.client.userEnded) {
-    if (!dropGoneOutputs(hack)) return;
+    if (!applyOutputSteps(hack)) return;
     drawDueOutputs(hack);
     if (!waitForEvents(hack, hack.settings.switches.paced)) return;
   }

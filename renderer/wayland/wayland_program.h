@@ -7,9 +7,10 @@
 namespace vantrel {
 
 // Connects, covers every output (overlay layer surfaces, or fullscreen
-// toplevels without the layer shell) and runs until a stop signal, the
-// user's input, the compositor closing the surfaces or going away. Returns
-// the error line, empty when the run ended normally.
+// toplevels without the layer shell; black where GL cannot start) and runs
+// until a stop signal, the user's input, no output left that can show the
+// saver, or the compositor going away. Returns the error line, empty when
+// the run ended normally.
 std::string runWaylandHack(const HackOptions& options);
 
 }  // namespace vantrel

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # `vantrel --wayland` against real compositors: headless sway (the layer
 # shell) and headless Weston (the fullscreen fallback).
-# usage: wayland_hack_test.sh HACK VIRTUAL_POINTER CASE
+# usage: wayland_hack_test.sh HACK VIRTUAL_POINTER CASE EGL_WINDOW_SHIM
 set -u
 HACK=$1
 POINTER=$2
 CASE=$3
+SHIM=${4:-}
 . "$(dirname "$0")/wayland_session.sh"
 trap end_session EXIT
 
@@ -34,6 +35,26 @@ expect_covered() {
 
 start_lit_hack() {
   start_hack --wayland "$@"
+}
+
+# Outputs shown black: nothing lit, and the magenta desktop nowhere.
+expect_black() {
+  local output
+  sleep 2
+  for output in "$@"; do
+    capture "$output" "$SESSION_DIR/a.ppm"
+    read -r w h lit coloured magenta changed \
+      <<<"$(picture_figures "$SESSION_DIR/a.ppm" "$SESSION_DIR/a.ppm")"
+    check "$output ($w x $h) is black ($lit lit, $magenta bare)" \
+      "[ $lit -eq 0 ] && [ $magenta -eq 0 ]"
+  done
+}
+
+# The hack with the EGL windows $1 pixels wide (0: all) failing.
+start_failing_hack() {
+  VANTREL_TEST_FAILED_WIDTH=$1 LD_PRELOAD="$SHIM" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+    start_hack --wayland
 }
 
 case_covers() {
@@ -126,6 +147,41 @@ case_resize() {
   swaymsg output HEADLESS-1 mode 800x600 >/dev/null
   check "HEADLESS-1 is now 800x600" "[ '$(output_size HEADLESS-1)' = 800x600 ]"
   expect_covered HEADLESS-1
+}
+
+# An output whose GL start fails is covered black, at its new size too, and
+# never drawn on; with every output so, a key still ends the run.
+case_failed_output() {
+  start_sway && add_sway_output
+  start_failing_hack 320
+  expect_covered HEADLESS-1
+  expect_black HEADLESS-2
+  swaymsg output HEADLESS-2 mode 400x300 >/dev/null
+  expect_black HEADLESS-2
+  check "runs on" hack_running
+  check "one line on stderr" "[ $(wc -l <"$SESSION_DIR/hack.err") -eq 1 ]"
+  kill -TERM "$HACK_PID"
+  hack_exit_code 2
+  start_failing_hack 0
+  expect_black HEADLESS-1 HEADLESS-2
+  wtype -s 1000 -k space
+  hack_exit_code 3; local code=$?
+  check "a key ends it with code 0 (got $code)" "[ $code -eq 0 ]"
+}
+
+# Outputs removed one by one: the saver goes on where it still can, and
+# ends when no output is left.
+case_removed_outputs() {
+  start_sway && start_nested_sway
+  check "two inner outputs" "[ '$(output_size WL-2)' != '' ]"
+  start_lit_hack
+  sleep 2
+  remove_nested_output WL-2
+  expect_covered WL-1
+  check "runs on with one output" hack_running
+  remove_nested_output WL-1
+  hack_exit_code 3; local code=$?
+  check "the last output's removal ends it with code 0 (got $code)" "[ $code -eq 0 ]"
 }
 
 case_compositor_gone() {

@@ -46,6 +46,32 @@ CONF
   wait_for 'swaymsg -t get_outputs'
 }
 
+# A second sway inside the first, whose outputs WL-1 and WL-2 are windows
+# of the first: closing such a window removes the output, as an unplug
+# does. Programs started after it use the inner one.
+# NOTE: the headless backend of sway 1.7 cannot turn an output off or
+# remove it ("output X disable" fails to commit).
+start_nested_sway() {
+  local run="$SESSION_DIR/inner-run"
+  mkdir -m 700 "$run" && chown nobody:nogroup "$run"
+  printf 'output * bg #ff00ff solid_color\n' >"$SESSION_DIR/inner.conf"
+  chmod 644 "$SESSION_DIR/inner.conf"
+  "${AS_NOBODY[@]}" XDG_RUNTIME_DIR="$run" WLR_BACKENDS=wayland \
+    WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" WLR_RENDERER=pixman \
+    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$SESSION_DIR/inner.conf" \
+    >"$SESSION_DIR/inner.log" 2>&1 &
+  OUTER_SWAYSOCK=$SWAYSOCK
+  wait_for 'ls "$run"/sway-ipc.*.sock' || return 1
+  SWAYSOCK=$(ls "$run"/sway-ipc.*.sock)
+  WAYLAND_DISPLAY="$run/wayland-1"
+  wait_for 'swaymsg -t get_outputs' && add_sway_output
+}
+
+# Closes the first sway's window that holds the inner output $1.
+remove_nested_output() {
+  SWAYSOCK=$OUTER_SWAYSOCK swaymsg "[title=\"wlroots - $1\"] kill" >/dev/null
+}
+
 add_sway_output() {
   swaymsg create_output >/dev/null
 }
