@@ -1,7 +1,7 @@
 #include "host/controls/win32_frame.h"
 
 #include "host/controls/frame_shadow.h"
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 
 namespace vantrel::controls {
 
