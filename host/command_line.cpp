@@ -1,6 +1,6 @@
 #include "host/command_line.h"
 
-#include "host/number_text.h"
+#include "host/base/number_text.h"
 
 namespace vantrel {
 

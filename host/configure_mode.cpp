@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "host/anim_point.h"
-#include "host/bgm_settings.h"
+#include "host/base/bgm_settings.h"
+#include "host/base/settings_file.h"
 #include "host/dialog/win32_vantrel_p.h"
-#include "host/settings_file.h"
 #include "host/win32_animate.h"
 
 namespace vantrel {

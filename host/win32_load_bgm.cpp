@@ -1,4 +1,4 @@
-#include "host/settings_file.h"
+#include "host/base/settings_file.h"
 
 #include "host/forms/program_folder.h"
 

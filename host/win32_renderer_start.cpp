@@ -1,7 +1,7 @@
 #include "host/win32_renderer_start.h"
 
+#include "host/base/win32_path_text.h"
 #include "host/forms/program_folder.h"
-#include "host/win32_path_text.h"
 
 namespace vantrel {
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "host/bgm_settings.h"
+#include "host/base/bgm_settings.h"
+#include "host/base/win32_path_text.h"
 #include "host/forms/win32_form_window.h"
 #include "host/music/vantrel_bgm.h"
 #include "host/music/win32_music_platform.h"
 #include "host/saver_watch.h"
-#include "host/win32_path_text.h"
 #include "host/win32_renderer_start.h"
 
 namespace vantrel {

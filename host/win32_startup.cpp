@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
+#include "host/base/number_text.h"
+#include "host/base/settings_file.h"
+#include "host/base/win32_path_text.h"
 #include "host/command_line.h"
 #include "host/configure_mode.h"
-#include "host/forms/twips.h"
+#include "host/forms/twips_truncating.h"
 #include "host/forms/win32_message_box.h"
 #include "host/forms/win32_screen.h"
-#include "host/number_text.h"
-#include "host/settings_file.h"
-#include "host/win32_path_text.h"
 #include "host/win32_preview_window.h"
 #include "host/win32_renderer_start.h"
 #include "host/win32_saver_window.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 
 namespace vantrel::controls {
 

@@ -4,7 +4,7 @@
 
 #include "host/controls/access_key.h"
 #include "host/controls/default_caption.h"
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 #include "host/controls/win32_button_draw.h"
 #include "host/forms/win32_focus.h"
 

@@ -1,7 +1,7 @@
 #include "host/controls/win32_frame.h"
 
 #include "host/controls/frame_shadow.h"
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 
 namespace vantrel::controls {
 
@@ -71,13 +71,8 @@ void GFXFrameX::Changed(const char* property) {
 }
 
 void GFXFrameX::SetFrameStyle(std::int32_t v) { props_.FrameStyle = v; Changed("FrameStyle"); }
-void GFXFrameX::SetShadowOpacity(int v) { props_.ShadowOpacity = ClampShadowOpacity(v); Changed("ShadowOpacity"); }
 void GFXFrameX::SetShowShadow(bool v) { props_.ShowShadow = v; Changed("ShowShadow"); }
 void GFXFrameX::SetShadowDepth(int v) { props_.ShadowDepth = ClampShadowDepth(v); Changed("ShadowDepth"); }
-void GFXFrameX::SetFillColour(Colour v) { props_.FillColour = v; Changed("FillColour"); }
-void GFXFrameX::SetBackColour(Colour v) { props_.BackColour = v; Changed("BackColour"); }
-void GFXFrameX::SetBackColourIs(std::int32_t v) { props_.BackColourIs = v; Changed("BackColourIs"); }
-void GFXFrameX::SetBorderColour(Colour v) { props_.BorderColour = v; Changed("BorderColour"); }
 void GFXFrameX::SetCornerDepth(int v) { props_.CornerDepth = ClampCornerDepth(v); Changed("CornerDepth"); }
 
 void GFXFrameX::Refresh() { DrawFrame(); }

@@ -39,20 +39,15 @@ class GFXFrameX : public forms::AmbientListener {
   std::int32_t FrameStyle() const { return props_.FrameStyle; }
   void SetFrameStyle(std::int32_t value);
   std::int16_t ShadowOpacity() const { return props_.ShadowOpacity; }
-  void SetShadowOpacity(int value);
   bool ShowShadow() const { return props_.ShowShadow; }
   void SetShowShadow(bool value);
   std::int16_t ShadowDepth() const { return props_.ShadowDepth; }
   void SetShadowDepth(int value);
   void Refresh();
   Colour FillColour() const { return props_.FillColour; }
-  void SetFillColour(Colour value);
   Colour BackColour() const { return props_.BackColour; }
-  void SetBackColour(Colour value);
   std::int32_t BackColourIs() const { return props_.BackColourIs; }
-  void SetBackColourIs(std::int32_t value);
   Colour BorderColour() const { return props_.BorderColour; }
-  void SetBorderColour(Colour value);
   std::int16_t CornerDepth() const { return props_.CornerDepth; }
   void SetCornerDepth(int value);
 
@@ -64,8 +59,6 @@ class GFXFrameX : public forms::AmbientListener {
 
   // Moves and sizes the control (twips); the resize redraws it.
   void Move(int left, int top, int width, int height);
-  int WidthTwips() const { return widthTwips_; }
-  int HeightTwips() const { return heightTwips_; }
 
   // The drawn image, for reading back pixels.
   const MemorySurface& Surface() const { return surface_; }

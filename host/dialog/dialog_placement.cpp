@@ -1,6 +1,6 @@
 #include "host/dialog/dialog_placement.h"
 
-#include "host/round_half_even.h"
+#include "host/base/round_half_even.h"
 
 namespace vantrel {
 

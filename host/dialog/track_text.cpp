@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "host/round_half_even.h"
+#include "host/base/round_half_even.h"
 
 namespace vantrel {
 namespace {

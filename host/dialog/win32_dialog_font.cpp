@@ -1,7 +1,7 @@
 #include "host/dialog/win32_dialog_font.h"
 
+#include "host/base/win32_path_text.h"
 #include "host/controls/win32_gdi.h"
-#include "host/win32_path_text.h"
 
 namespace vantrel {
 namespace {

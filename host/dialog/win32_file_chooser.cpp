@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "host/path_text.h"
-#include "host/win32_path_text.h"
+#include "host/base/path_text.h"
+#include "host/base/win32_path_text.h"
 
 namespace vantrel {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/controls/win32_button.h"
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 #include "host/controls/win32_frame.h"
 #include "host/dialog/banner_cycle.h"
 #include "host/dialog/dialog_control_ids.h"
@@ -25,9 +25,9 @@
 #include "host/forms/win32_focus.h"
 #include "host/forms/win32_form_window.h"
 #include "host/forms/win32_screen.h"
-#include "host/number_text.h"
-#include "host/settings_file.h"
-#include "host/win32_path_text.h"
+#include "host/base/number_text.h"
+#include "host/base/settings_file.h"
+#include "host/base/win32_path_text.h"
 
 namespace vantrel {
 

@@ -40,7 +40,6 @@ class AmbientContainer {
   // A control's property changed: the form's saved data is out of date.
   void PropertyChanged(const AmbientListener* control, const std::string& name);
   bool Dirty() const { return dirty_; }
-  void ClearDirty() { dirty_ = false; }
   const std::vector<std::string>& ChangedProperties() const { return changed_; }
 
  private:

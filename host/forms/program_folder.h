@@ -11,7 +11,7 @@ namespace vantrel {
 std::string folderOfModulePath(const std::string& modulePath);
 
 // The running program's own folder (Windows only), as a path text
-// (host/path_text.h) like every path the host holds.
+// (host/base/path_text.h) like every path the host holds.
 std::string ProgramFolder();
 
 }  // namespace vantrel

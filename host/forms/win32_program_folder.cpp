@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "host/win32_path_text.h"
+#include "host/base/win32_path_text.h"
 
 namespace vantrel {
 namespace {

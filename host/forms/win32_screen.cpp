@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/forms/twips.h"
+#include "host/forms/twips_truncating.h"
 
 namespace vantrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "host/win32_path_text.h"
+#include "host/base/win32_path_text.h"
 
 namespace vantrel {
 namespace {

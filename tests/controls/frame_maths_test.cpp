@@ -7,7 +7,7 @@
 #include "host/controls/colour.h"
 #include "host/controls/frame_shadow.h"
 #include "host/controls/frame_smoothing.h"
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 
 namespace vantrel::controls {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "host/bgm_settings.h"
-#include "host/settings_file.h"
+#include "host/base/bgm_settings.h"
+#include "host/base/settings_file.h"
 
 namespace {
 void check(bool ok) {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/number_text.h"
+#include "host/base/number_text.h"
 
 namespace {
 void check(bool ok) {

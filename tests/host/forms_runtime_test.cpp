@@ -1,5 +1,5 @@
 #include "host/forms/program_folder.h"
-#include "host/forms/twips.h"
+#include "host/forms/twips_truncating.h"
 
 #include <gtest/gtest.h>
 

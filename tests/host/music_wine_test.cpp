@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/base/win32_path_text.h"
 #include "host/music/vantrel_bgm.h"
 #include "host/music/win32_music_platform.h"
-#include "host/win32_path_text.h"
 #include "tests/host/audio_capture.h"
 #include "tests/host/win32_process_helpers.h"
 

@@ -1,11 +1,11 @@
-#include "host/settings_file.h"
+#include "host/base/settings_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "host/bgm_settings.h"
+#include "host/base/bgm_settings.h"
 #include "tests/common/temp_folder.h"
 
 namespace vantrel {

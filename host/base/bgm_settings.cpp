@@ -1,4 +1,4 @@
-#include "host/bgm_settings.h"
+#include "host/base/bgm_settings.h"
 
 namespace vantrel {
 

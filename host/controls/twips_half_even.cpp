@@ -1,6 +1,6 @@
-#include "host/controls/twips.h"
+#include "host/controls/twips_half_even.h"
 
-#include "host/round_half_even.h"
+#include "host/base/round_half_even.h"
 
 namespace vantrel::controls {
 

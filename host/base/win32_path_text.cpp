@@ -1,8 +1,8 @@
-#include "host/win32_path_text.h"
+#include "host/base/win32_path_text.h"
 
 #include <windows.h>
 
-#include "host/path_text.h"
+#include "host/base/path_text.h"
 
 namespace vantrel {
 namespace {

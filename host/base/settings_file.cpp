@@ -1,9 +1,9 @@
-#include "host/settings_file.h"
+#include "host/base/settings_file.h"
 
 #include "common/ini_file.h"
-#include "host/bgm_settings.h"
-#include "host/number_text.h"
-#include "host/path_text.h"
+#include "host/base/bgm_settings.h"
+#include "host/base/number_text.h"
+#include "host/base/path_text.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "host/forms/twips.h"
+#include "host/forms/twips_truncating.h"
 
 namespace vantrel {
 

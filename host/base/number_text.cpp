@@ -1,9 +1,9 @@
-#include "host/number_text.h"
+#include "host/base/number_text.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "host/round_half_even.h"
+#include "host/base/round_half_even.h"
 
 namespace vantrel {
 namespace {

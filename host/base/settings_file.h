@@ -1,6 +1,6 @@
 // The host's settings operations (unit Vantrel_B) over the shared settings
 // file. Names and values are bytes in code page 932; file paths are path
-// texts (host/path_text.h).
+// texts (host/base/path_text.h).
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "host/path_text.h"
+#include "host/base/path_text.h"
 
 #include "common/file_io.h"
 

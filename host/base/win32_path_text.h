@@ -1,4 +1,4 @@
-// Path texts (host/path_text.h) to and from the platform's UTF-16 paths.
+// Path texts (host/base/path_text.h) to and from the platform's UTF-16 paths.
 #pragma once
 
 #include <string>
