@@ -13,7 +13,7 @@
 
 #include "renderer/gl/scene_view.h"
 #include "renderer/still/bmp_image.h"
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 
 namespace {
 

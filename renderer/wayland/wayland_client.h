@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/hack/pointer_travel.h"
+#include "renderer/wayland/pointer_travel.h"
 #include "renderer/wayland/wayland_output.h"
 
 namespace vantrel {

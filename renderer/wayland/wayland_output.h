@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "renderer/gl/scene_view.h"
-#include "renderer/hack/output_presence.h"
+#include "renderer/wayland/output_presence.h"
 #include "renderer/hack/frame_rate_meter.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"

@@ -7,7 +7,7 @@
 #include "renderer/gl/gl_state.h"
 #include "renderer/gl/measuring_switches.h"
 #include "renderer/gl/scene_view.h"
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 #include "renderer/windows/win32_display_power.h"
 #include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_monitors.h"

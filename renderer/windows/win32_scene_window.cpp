@@ -2,7 +2,7 @@
 
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_state.h"
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 
 namespace vantrel {
 

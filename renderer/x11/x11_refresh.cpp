@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "renderer/hack/head_rate.h"
+#include "renderer/x11/head_rate.h"
 
 namespace vantrel {
 

@@ -1,5 +1,5 @@
 // The rate of the monitor under a window, from XRandR's CRTCs and modes.
-#include "renderer/hack/head_rate.h"
+#include "renderer/x11/head_rate.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "renderer/gl/gl_scene.h"
 #include "renderer/scene/star_blob.h"
 #include "renderer/scene/star_pool.h"
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 #include "renderer/windows/win32_renderer.h"
 #include "renderer/windows/win32_window.h"
 #include "tests/renderer/trail_checks.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 #include "renderer/windows/win32_renderer.h"
 #include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/settings_file_guard.h"

@@ -1,4 +1,4 @@
-#include "renderer/hack/pointer_travel.h"
+#include "renderer/wayland/pointer_travel.h"
 
 #include <gtest/gtest.h>
 

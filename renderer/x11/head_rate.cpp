@@ -1,4 +1,4 @@
-#include "renderer/hack/head_rate.h"
+#include "renderer/x11/head_rate.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "renderer/windows/wgl_context.h"
+#include "renderer/wgl/wgl_context.h"
 
 namespace vantrel {
 

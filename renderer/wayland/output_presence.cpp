@@ -1,4 +1,4 @@
-#include "renderer/hack/output_presence.h"
+#include "renderer/wayland/output_presence.h"
 
 namespace vantrel {
 
