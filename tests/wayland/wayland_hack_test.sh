@@ -10,11 +10,11 @@ CASE=$3
 trap end_session EXIT
 
 # Every output lit, coloured and moving, and the compositor's magenta
-# nowhere, edge to edge.
+# nowhere, edge to edge, once the hack has drawn there.
 expect_covered() {
   local output figures
-  sleep 2
   for output in "$@"; do
+    wait_for "covered $output" 10
     capture "$output" "$SESSION_DIR/a.ppm"
     sleep 0.5
     capture "$output" "$SESSION_DIR/b.ppm"
@@ -50,7 +50,7 @@ case_sigterm() {
   local signal code
   for signal in TERM INT HUP; do
     start_lit_hack
-    sleep 2
+    wait_drawing HEADLESS-1
     kill -"$signal" "$HACK_PID"
     hack_exit_code 1; code=$?
     check "SIG$signal ends it within 1 s with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -60,7 +60,7 @@ case_sigterm() {
 case_pointer() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   # A one-pixel nudge, two seconds of rest, then a real move.
   "$POINTER" 1000 1:1:2000 60:40:0 &
   local pointer=$!
@@ -74,7 +74,7 @@ case_pointer() {
 case_click() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   check "the virtual pointer clicked" "'$POINTER' 1000 click"
   hack_exit_code 2; local code=$?
   check "a button ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -83,7 +83,7 @@ case_click() {
 case_key() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   wtype -s 1000 -k space
   hack_exit_code 2; local code=$?
   check "a key ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -92,7 +92,7 @@ case_key() {
 case_added_output() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   add_sway_output
   expect_covered HEADLESS-2
   # A 1x1 output is drawn on, and harms no other.
@@ -109,8 +109,10 @@ case_added_output() {
 case_scale() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   swaymsg output HEADLESS-1 scale 2 scale_filter nearest >/dev/null
+  # The picture drawn before the change stays up, scaled, until the next.
+  wait_for "capture HEADLESS-1 '$SESSION_DIR/s.ppm' && [ \$(fine_detail '$SESSION_DIR/s.ppm') -gt 50 ]" 10
   expect_covered HEADLESS-1
   local detail
   detail=$(fine_detail "$SESSION_DIR/b.ppm")
@@ -122,7 +124,7 @@ case_scale() {
 case_resize() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   swaymsg output HEADLESS-1 mode 800x600 >/dev/null
   check "HEADLESS-1 is now 800x600" "[ '$(output_size HEADLESS-1)' = 800x600 ]"
   expect_covered HEADLESS-1
@@ -131,7 +133,7 @@ case_resize() {
 case_compositor_gone() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   kill -TERM "$COMPOSITOR_PID"
   hack_exit_code 5; local code=$?
   check "the compositor's end ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -162,7 +164,7 @@ case_swayidle() {
   wait_for "started_hack $idle" 6
   HACK_PID=$(started_hack "$idle")
   check "started by swayidle" "[ -n '$HACK_PID' ]"
-  sleep 2
+  wait_drawing HEADLESS-1
   capture HEADLESS-1 "$SESSION_DIR/a.ppm"
   read -r w h lit coloured magenta changed \
     <<<"$(picture_figures "$SESSION_DIR/a.ppm" "$SESSION_DIR/a.ppm")"
