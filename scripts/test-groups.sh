@@ -25,12 +25,17 @@ else
 fi
 
 # The CPU seconds (user + system) of this shell's finished children.
+# NOTE: times must run in this shell, not in a pipeline's subshell.
 children_cpu() {
-  times | tail -1 | awk '{
+  local f
+  f=$(mktemp)
+  times >"$f"
+  tail -1 "$f" | awk '{
     n = split($0, t, " ")
     s = 0
     for (i = 1; i <= n; i++) { split(t[i], p, "m"); s += p[1] * 60 + p[2] }
     printf "%d", s }'
+  rm -f "$f"
 }
 
 vantrel_build() {  # group
