@@ -8,6 +8,10 @@
 #       CTest test (one Wine process per executable keeps the run fast).
 #       Executables land in ${CMAKE_BINARY_DIR}/bin beside Vantrel.scr and
 #       Vantrel.dll, so a test finds the programs in its own folder.
+#   vantrel_in_wine_session(test...)
+#       The tests run in one of the Wine sessions scripts/test.sh sets up
+#       (ctest's resource "wine_session"), so two can run at once; their
+#       commands start with ${VANTREL_IN_WINE_SESSION}.
 
 include(GoogleTest)
 
@@ -36,7 +40,17 @@ function(vantrel_add_wine_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no
+  add_test(NAME ${name}
+           COMMAND ${VANTREL_IN_WINE_SESSION} ${CMAKE_CROSSCOMPILING_EMULATOR}
+                   $<TARGET_FILE:${name}> --gtest_color=no
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS wine)
+  vantrel_in_wine_session(${name})
+endfunction()
+
+# NOTE: the programs find each other by window title across a Wine session,
+# so a session runs one test at a time.
+set(VANTREL_IN_WINE_SESSION bash ${PROJECT_SOURCE_DIR}/scripts/in-wine-session.sh)
+function(vantrel_in_wine_session)
+  set_tests_properties(${ARGN} PROPERTIES RESOURCE_GROUPS wine_session:1)
 endfunction()

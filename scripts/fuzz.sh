@@ -4,6 +4,8 @@
 #   bash scripts/fuzz.sh [seconds-per-target]   (default 10; the test command
 #                                                uses the default)
 # A crash leaves its input as <build>/crash-* and fails the run.
+#   VANTREL_FUZZ_PART=build|run   only build the targets, or only run them
+#                                 (scripts/test.sh builds them in its turn)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,9 +15,13 @@ SECONDS_EACH="${1:-10}"
 source "$ROOT/scripts/deps.sh"
 [ "${VANTREL_SKIP_DEPS:-0}" = 1 ] || vantrel_ensure_deps
 
-CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVANTREL_FUZZ=ON -DVANTREL_FUZZ_SECONDS="$SECONDS_EACH" >/dev/null
-cmake --build "$BUILD" -j "$(nproc)" --target fuzz_targets
+PART="${VANTREL_FUZZ_PART:-all}"
+if [ "$PART" != run ]; then
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVANTREL_FUZZ=ON -DVANTREL_FUZZ_SECONDS="$SECONDS_EACH" >/dev/null
+  cmake --build "$BUILD" -j "$(nproc)" --target fuzz_targets
+fi
+[ "$PART" = build ] && exit 0
 cd "$BUILD"
 set +e
 ctest -L fuzz --output-on-failure -j "$(nproc)" "${@:2}" 2>&1 | tee fuzz.log

@@ -24,25 +24,32 @@ vantrel_wine_prefix() {
 }
 
 # Uses $DISPLAY when an X server answers there, otherwise starts Xvfb.
+# NOTE: Xvfb picks the display number itself (-displayfd): sessions started
+# at the same moment would otherwise race for the same free number.
 vantrel_display() {
   local geometry="${1:-1024x768x24}"
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return 0
   fi
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp +extension GLX >/dev/null 2>&1 &
-    VANTREL_STARTED_XVFB=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$VANTREL_STARTED_XVFB" 2>/dev/null || true
-    VANTREL_STARTED_XVFB=""
+  local numbers n=""
+  numbers=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp +extension GLX \
+    3>"$numbers" >/dev/null 2>&1 &
+  VANTREL_STARTED_XVFB=$!
+  local i
+  for i in $(seq 1 100); do
+    n=$(head -1 "$numbers")
+    [ -n "$n" ] && break
+    kill -0 "$VANTREL_STARTED_XVFB" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$numbers"
+  if [ -n "$n" ]; then
+    export DISPLAY=":$n"
+    return 0
+  fi
+  kill "$VANTREL_STARTED_XVFB" 2>/dev/null || true
+  VANTREL_STARTED_XVFB=""
   echo "could not start Xvfb" >&2
   return 1
 }

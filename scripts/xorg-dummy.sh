@@ -50,20 +50,25 @@ CONF
 
 # Starts Xorg on a free display with $1/xorg.conf and exports DISPLAY; false
 # when it cannot.
+# NOTE: Xorg picks the number itself (-displayfd), so servers started at the
+# same moment by tests running side by side never race for one.
 vantrel_xorg_display() {
-  local WORK="$1" n i
-  for n in $(seq 119 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xorg -noreset +extension GLX -nolisten tcp -config "$WORK/xorg.conf" \
-      -logfile "$WORK/xorg.log" ":$n" >/dev/null 2>&1 &
-    VANTREL_STARTED_XORG=$!
-    export DISPLAY=":$n"
-    for i in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    vantrel_xorg_stop
+  local WORK="$1" n="" i
+  rm -f "$WORK/display"
+  Xorg -noreset +extension GLX -nolisten tcp -config "$WORK/xorg.conf" \
+    -logfile "$WORK/xorg.log" -displayfd 3 3>"$WORK/display" >/dev/null 2>&1 &
+  VANTREL_STARTED_XORG=$!
+  for i in $(seq 1 100); do
+    n=$(head -1 "$WORK/display")
+    [ -n "$n" ] && break
+    kill -0 "$VANTREL_STARTED_XORG" 2>/dev/null || break
+    sleep 0.1
   done
+  if [ -n "$n" ]; then
+    export DISPLAY=":$n"
+    return 0
+  fi
+  vantrel_xorg_stop
   echo "Xorg did not start (see $WORK/xorg.log)" >&2
   return 1
 }

@@ -11,11 +11,11 @@ SHIM=${4:-}
 trap end_session EXIT
 
 # Every output lit, coloured and moving, and the compositor's magenta
-# nowhere, edge to edge.
+# nowhere, edge to edge, once the hack has drawn there.
 expect_covered() {
   local output figures
-  sleep 2
   for output in "$@"; do
+    wait_for "covered $output" 10
     capture "$output" "$SESSION_DIR/a.ppm"
     sleep 0.5
     capture "$output" "$SESSION_DIR/b.ppm"
@@ -71,7 +71,7 @@ case_sigterm() {
   local signal code
   for signal in TERM INT HUP; do
     start_lit_hack
-    sleep 2
+    wait_drawing HEADLESS-1
     kill -"$signal" "$HACK_PID"
     hack_exit_code 1; code=$?
     check "SIG$signal ends it within 1 s with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -81,7 +81,7 @@ case_sigterm() {
 case_pointer() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   # A one-pixel nudge, two seconds of rest, then a real move.
   "$POINTER" 1000 1:1:2000 60:40:0 &
   local pointer=$!
@@ -95,7 +95,7 @@ case_pointer() {
 case_click() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   check "the virtual pointer clicked" "'$POINTER' 1000 click"
   hack_exit_code 2; local code=$?
   check "a button ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -104,7 +104,7 @@ case_click() {
 case_key() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   wtype -s 1000 -k space
   hack_exit_code 2; local code=$?
   check "a key ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -113,7 +113,7 @@ case_key() {
 case_added_output() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   add_sway_output
   expect_covered HEADLESS-2
   # A 1x1 output is drawn on, and harms no other.
@@ -130,8 +130,10 @@ case_added_output() {
 case_scale() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   swaymsg output HEADLESS-1 scale 2 scale_filter nearest >/dev/null
+  # The picture drawn before the change stays up, scaled, until the next.
+  wait_for "capture HEADLESS-1 '$SESSION_DIR/s.ppm' && [ \$(fine_detail '$SESSION_DIR/s.ppm') -gt 50 ]" 10
   expect_covered HEADLESS-1
   local detail
   detail=$(fine_detail "$SESSION_DIR/b.ppm")
@@ -143,7 +145,7 @@ case_scale() {
 case_resize() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   swaymsg output HEADLESS-1 mode 800x600 >/dev/null
   check "HEADLESS-1 is now 800x600" "[ '$(output_size HEADLESS-1)' = 800x600 ]"
   expect_covered HEADLESS-1
@@ -187,7 +189,7 @@ case_removed_outputs() {
 case_compositor_gone() {
   start_sway
   start_lit_hack
-  sleep 2
+  wait_drawing HEADLESS-1
   kill -TERM "$COMPOSITOR_PID"
   hack_exit_code 5; local code=$?
   check "the compositor's end ends it with code 0 (got $code)" "[ $code -eq 0 ]"
@@ -218,7 +220,7 @@ case_swayidle() {
   wait_for "started_hack $idle" 6
   HACK_PID=$(started_hack "$idle")
   check "started by swayidle" "[ -n '$HACK_PID' ]"
-  sleep 2
+  wait_drawing HEADLESS-1
   capture HEADLESS-1 "$SESSION_DIR/a.ppm"
   read -r w h lit coloured magenta changed \
     <<<"$(picture_figures "$SESSION_DIR/a.ppm" "$SESSION_DIR/a.ppm")"

@@ -19,10 +19,9 @@ AS_NOBODY=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i
 
 # Waits up to $2 seconds (default 10) for command $1 to succeed.
 wait_for() {
-  local tries=$(( ${2:-10} * 10 ))
+  local deadline=$(( $(date +%s) + ${2:-10} ))
   while ! eval "$1" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -le 0 ] && return 1
+    [ "$(date +%s)" -ge "$deadline" ] && return 1
     sleep 0.1
   done
 }
@@ -141,6 +140,26 @@ hack_exit_code() {
 # PPM screenshot of one output.
 capture() {
   grim -t ppm -o "$1" "$2"
+}
+
+# True once output $1 holds no more background than a thousandth of it: the
+# hack's surface covers it.
+covered() {
+  grim -t ppm -o "$1" - | python3 -c '
+import sys
+magic, size, depth, pixels = sys.stdin.buffer.read().split(b"\n", 3)
+width, height = map(int, size.split())
+magenta = sum(1 for i in range(0, len(pixels) - 2, 3) if pixels[i:i + 3] == b"\xff\x00\xff")
+sys.exit(0 if magenta < width * height // 1000 else 1)'
+}
+
+# Waits up to 10 s for the hack to draw on every output given: it has then
+# bound its seat and answers input.
+wait_drawing() {
+  local output
+  for output in "$@"; do
+    wait_for "covered $output" 10 || return 1
+  done
 }
 
 # Prints "width height lit coloured magenta changed" for picture $1, the
