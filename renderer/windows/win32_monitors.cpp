@@ -1,17 +1,8 @@
 #include "renderer/windows/win32_monitors.h"
 
-#include "renderer/windows/win32_covers.h"
-#include "renderer/windows/win32_scene_windows.h"
-
 namespace vantrel {
 
 namespace {
-
-// Open from openMonitorWindows to closeMonitorWindows; the main window's
-// rectangle decides what the other monitors get.
-HWND plannedAround = nullptr;
-bool withScenes = true;
-MonitorSource monitorSource = nullptr;
 
 ScreenRect toScreenRect(const RECT& rect) {
   return {rect.left, rect.top, rect.right, rect.bottom};
@@ -28,20 +19,7 @@ BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   return TRUE;
 }
 
-void layOut() {
-  RECT mainRect = {};
-  GetWindowRect(plannedAround, &mainRect);
-  const std::vector<MonitorArea> monitors =
-      monitorSource != nullptr ? monitorSource() : enumerateMonitors();
-  const MonitorPlan plan =
-      planMonitors(monitors, toScreenRect(mainRect), withScenes);
-  layCovers(plan.covers);
-  laySceneWindows(plan.scenes);
-}
-
 }  // namespace
-
-void setMonitorSource(MonitorSource source) { monitorSource = source; }
 
 std::vector<MonitorArea> enumerateMonitors() {
   std::vector<MonitorArea> monitors;
@@ -50,23 +28,35 @@ std::vector<MonitorArea> enumerateMonitors() {
   return monitors;
 }
 
-void openMonitorWindows(HINSTANCE instance, HWND mainWindow, bool scenes) {
-  plannedAround = mainWindow;
-  openCovers(instance);
+void MonitorWindows::layOut() {
+  RECT mainRect = {};
+  GetWindowRect(plannedAround_, &mainRect);
+  const std::vector<MonitorArea> monitors =
+      source_ != nullptr ? source_() : enumerateMonitors();
+  const MonitorPlan plan =
+      planMonitors(monitors, toScreenRect(mainRect), withScenes_);
+  covers_.lay(plan.covers);
+  scenes_.lay(plan.scenes);
+}
+
+void MonitorWindows::open(HINSTANCE instance, HWND mainWindow,
+                          WindowOwner* owner, const SceneGl& gl, bool scenes) {
+  plannedAround_ = mainWindow;
+  covers_.open(instance, owner);
   // Without the scene class the other monitors are covered black instead.
-  withScenes = scenes && openSceneWindows(instance);
+  withScenes_ = scenes && scenes_.open(instance, owner, gl);
   layOut();
 }
 
-void followDisplayChange() {
-  if (plannedAround != nullptr) layOut();
+void MonitorWindows::followDisplayChange() {
+  if (plannedAround_ != nullptr) layOut();
 }
 
-void closeMonitorWindows() {
-  if (plannedAround == nullptr) return;
-  closeSceneWindows();
-  closeCovers();
-  plannedAround = nullptr;
+void MonitorWindows::close() {
+  if (plannedAround_ == nullptr) return;
+  scenes_.close();
+  covers_.close();
+  plannedAround_ = nullptr;
 }
 
 }  // namespace vantrel

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,9 +14,6 @@
 
 #include "renderer/gl/gl_api.h"
 #include "renderer/scene/renderer_state.h"
-#include "renderer/windows/win32_covers.h"
-#include "renderer/windows/win32_scene_windows.h"
-#include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_renderer.h"
 #include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/screen_rect_print.h"
@@ -88,6 +86,24 @@ std::vector<ScreenRect> sceneRectsNow() { return rectsOf(scenesNow()); }
 
 HWND mainWindowNow() { return FindWindowA(nullptr, "Vantrel_VC"); }
 
+// The hooks of the next run; the monitors it sees can change while it runs.
+RendererHooks hooks;
+MonitorSource monitors = nullptr;  // nullptr: the real ones
+std::vector<MonitorArea> injectedMonitors() { return monitors(); }
+void setMonitorSource(MonitorSource source) { monitors = source; }
+
+// The last run's renderer, kept until the test ends.
+std::unique_ptr<Win32Renderer> lastRun;
+Win32Renderer& renderer() { return *lastRun; }
+long long framesDrawn() { return lastRun ? lastRun->framesDrawn() : 0; }
+RendererState& rendererState() { return renderer().state(); }
+Scene& rendererScene() { return renderer().scene(); }
+TrailKeeper& trailKeeper() { return renderer().trails(); }
+std::size_t sceneWindowCount() { return renderer().sceneWindows().count(); }
+SceneWindow& sceneWindowAt(std::size_t index) {
+  return renderer().sceneWindows().at(index);
+}
+
 // Steps run one a tick from a timer inside the renderer's loop, once frames
 // run (so the loop is really going).
 using Step = void (*)();
@@ -127,7 +143,9 @@ int runWithSteps(std::vector<Step> steps) {
   script.framesBefore = framesDrawn();
   const UINT_PTR timer = SetTimer(nullptr, 0, 250, runScript);
   const UINT_PTR safety = SetTimer(nullptr, 0, 20000, safetyQuit);
-  const int code = runRenderer(GetModuleHandleA(nullptr));
+  if (monitors != nullptr) hooks.monitors = injectedMonitors;
+  lastRun = std::make_unique<Win32Renderer>(GetModuleHandleA(nullptr), hooks);
+  const int code = lastRun->run();
   KillTimer(nullptr, timer);
   KillTimer(nullptr, safety);
   return code;
@@ -158,9 +176,9 @@ class Covers : public ::testing::Test {
   }
   void TearDown() override {
     clearRendererRun();
-    setMonitorSource(nullptr);
-    setScenePixelFormatCall(nullptr);
-    setForegroundCall(nullptr);
+    lastRun.reset();
+    monitors = nullptr;
+    hooks = RendererHooks();
   }
   SettingsFileGuard settings_;
 };
@@ -168,14 +186,14 @@ class Covers : public ::testing::Test {
 // Pixels of a window's kept picture that are not black; the context is made
 // current on `dc` for the read and given back to the main window after.
 int litPixels(HDC dc, TrailKeeper& trails, int width, int height) {
-  wglMakeCurrent(dc, sharedRenderingContext());
+  wglMakeCurrent(dc, renderer().renderingContext());
   std::vector<std::uint8_t> rgb;
   int lit = 0;
   if (trails.readPixels(0, 0, width, height, rgb)) {
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
       if (rgb[i] != 0 || rgb[i + 1] != 0 || rgb[i + 2] != 0) ++lit;
   }
-  makeMainWindowCurrent();
+  renderer().makeMainWindowCurrent();
   return lit;
 }
 
@@ -313,7 +331,7 @@ int refusePixelFormat(HDC) { return 0; }
 TEST_F(Covers, SceneWindowWithoutOpenGlStaysBlackAndTheMainWindowDraws) {
   look = SceneLook();
   setMonitorSource(twoMonitors);
-  setScenePixelFormatCall(refusePixelFormat);
+  hooks.scenePixelFormat = refusePixelFormat;
   const int code = runWithSteps({
       [] {
         look.scenes = scenesNow();
@@ -455,7 +473,7 @@ BOOL WINAPI recordForeground(HWND window) {
 
 TEST_F(Covers, ForegroundAskedForTheMainWindowAndNoCoverOnTheRealMonitor) {
   foreground = ForegroundProbe();
-  setForegroundCall(recordForeground);
+  hooks.foreground = recordForeground;
   const long long framesBefore = framesDrawn();
   coversWhileRunning = 99;
   const int code = runWithSteps({[] {
