@@ -19,6 +19,20 @@ BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   return TRUE;
 }
 
+ScreenRect windowRect(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return toScreenRect(rect);
+}
+
+// Moves the main window over `rect` unless it is there; a new size reaches
+// the view through WM_SIZE.
+void placeWindow(HWND window, const ScreenRect& rect) {
+  if (windowRect(window) == rect) return;
+  SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 std::vector<MonitorArea> enumerateMonitors() {
@@ -28,13 +42,16 @@ std::vector<MonitorArea> enumerateMonitors() {
   return monitors;
 }
 
-void MonitorWindows::layOut() {
-  RECT mainRect = {};
-  GetWindowRect(plannedAround_, &mainRect);
+void MonitorWindows::layOut(bool followPrimary) {
   const std::vector<MonitorArea> monitors =
       source_ != nullptr ? source_() : enumerateMonitors();
+  ScreenRect primary = {};
+  // NOTE: only on a display change: at the start the window has the size
+  // the host wrote, which is the primary's.
+  if (followPrimary && primaryMonitorRect(monitors, primary))
+    placeWindow(plannedAround_, primary);
   const MonitorPlan plan =
-      planMonitors(monitors, toScreenRect(mainRect), withScenes_);
+      planMonitors(monitors, windowRect(plannedAround_), withScenes_);
   covers_.lay(plan.covers);
   scenes_.lay(plan.scenes);
 }
@@ -45,11 +62,11 @@ void MonitorWindows::open(HINSTANCE instance, HWND mainWindow,
   covers_.open(instance, owner);
   // Without the scene class the other monitors are covered black instead.
   withScenes_ = scenes && scenes_.open(instance, owner, gl);
-  layOut();
+  layOut(false);
 }
 
 void MonitorWindows::followDisplayChange() {
-  if (plannedAround_ != nullptr) layOut();
+  if (plannedAround_ != nullptr) layOut(true);
 }
 
 void MonitorWindows::close() {

@@ -30,8 +30,9 @@ class MonitorWindows {
   // monitor. The windows' messages reach `owner`.
   void open(HINSTANCE instance, HWND mainWindow, WindowOwner* owner,
             const SceneGl& gl, bool scenes);
-  // Lays the windows out again for the monitors as they are now; on
-  // WM_DISPLAYCHANGE. Does nothing before open.
+  // Moves the main window over the primary monitor as it is now, and lays
+  // the windows out again around it; on WM_DISPLAYCHANGE. Does nothing
+  // before open.
   void followDisplayChange();
   // Destroys every scene window and cover; needs the context still alive.
   void close();
@@ -44,7 +45,9 @@ class MonitorWindows {
   SceneWindows& scenes() { return scenes_; }
 
  private:
-  void layOut();
+  // Scenes and covers around the main window, moved over the primary first
+  // when `followPrimary`.
+  void layOut(bool followPrimary);
 
   MonitorSource source_;
   // Set from open to close: its rectangle decides what the others get.

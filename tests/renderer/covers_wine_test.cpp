@@ -22,9 +22,13 @@
 namespace vantrel {
 namespace {
 
-constexpr ScreenRect kPrimary = {0, 0, 1024, 768};
-constexpr ScreenRect kRight = {1024, -100, 2304, 924};
+// The primary as the host sizes the main window (the settings below).
+constexpr ScreenRect kPrimary = {0, 0, 320, 240};
+constexpr ScreenRect kRight = {320, -100, 1600, 924};
 constexpr ScreenRect kLeft = {-1280, 0, 0, 1024};
+// The primary's mode changed to a larger one; the right monitor moved along.
+constexpr ScreenRect kGrownPrimary = {0, 0, 400, 300};
+constexpr ScreenRect kGrownRight = {400, -100, 1680, 924};
 
 std::vector<MonitorArea> twoMonitors() {
   return {{kPrimary, true}, {kRight, false}};
@@ -33,6 +37,9 @@ std::vector<MonitorArea> threeMonitors() {
   return {{kLeft, false}, {kPrimary, true}, {kRight, false}};
 }
 std::vector<MonitorArea> oneMonitor() { return {{kPrimary, true}}; }
+std::vector<MonitorArea> threeGrown() {
+  return {{kLeft, false}, {kGrownPrimary, true}, {kGrownRight, false}};
+}
 
 struct ClassSearch {
   const char* className;
@@ -381,12 +388,17 @@ TEST_F(Covers, AltF4OnASceneWindowOrACoverEndsTheProgram) {
 struct Seen {
   std::vector<ScreenRect> covers;
   std::vector<ScreenRect> scenes;
+  ScreenRect main;
 };
 std::vector<Seen> seen;
 
-void see() { seen.push_back({coverRectsNow(), sceneRectsNow()}); }
+void see() {
+  seen.push_back({coverRectsNow(), sceneRectsNow(), rectOf(mainWindowNow())});
+}
 
-TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
+// The main window follows the primary at each change, so after the first
+// the right monitor is no longer overlapped.
+TEST_F(Covers, ScenesCoversAndTheMainWindowFollowMonitorsThatComeAndGo) {
   // Wider than the primary: the right monitor is partly overlapped.
   settings_.write("[Settings]\r\nWidth= 1500\r\nHeight= 240\r\n");
   seen.clear();
@@ -404,7 +416,7 @@ TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
       },
       [] {
         see();
-        setMonitorSource(threeMonitors);
+        setMonitorSource(threeGrown);
         displayChange();
       },
       [] {
@@ -416,15 +428,20 @@ TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
   ASSERT_EQ(seen.size(), 4u);  // no destroyed window ended the loop early
   // Above, below and to the right of the main window's corner.
   const std::vector<ScreenRect> rightParts = {
-      {1024, -100, 2304, 0}, {1024, 240, 2304, 924}, {1500, 0, 2304, 240}};
+      {320, -100, 1600, 0}, {320, 240, 1600, 924}, {1500, 0, 1600, 240}};
   EXPECT_EQ(seen[0].covers, rightParts);
   EXPECT_TRUE(seen[0].scenes.empty());
-  EXPECT_EQ(seen[1].covers, rightParts);
-  EXPECT_EQ(seen[1].scenes, (std::vector<ScreenRect>{kLeft}));
+  EXPECT_EQ(seen[0].main, (ScreenRect{0, 0, 1500, 240}));
+  EXPECT_TRUE(seen[1].covers.empty());
+  EXPECT_EQ(seen[1].scenes, (std::vector<ScreenRect>{kLeft, kRight}));
+  EXPECT_EQ(seen[1].main, kPrimary);
   EXPECT_TRUE(seen[2].covers.empty());
   EXPECT_TRUE(seen[2].scenes.empty());
-  EXPECT_EQ(seen[3].covers, rightParts);
-  EXPECT_EQ(seen[3].scenes, (std::vector<ScreenRect>{kLeft}));
+  EXPECT_TRUE(seen[3].covers.empty());
+  EXPECT_EQ(seen[3].scenes, (std::vector<ScreenRect>{kLeft, kGrownRight}));
+  EXPECT_EQ(seen[3].main, kGrownPrimary);
+  EXPECT_EQ(rendererState().screenWidth, 400);  // the view followed
+  EXPECT_EQ(rendererState().screenHeight, 300);
   // Frames ran between the changes, on the windows there were.
   EXPECT_GT(script.framesAtStep[3], script.framesAtStep[2]);
 }
@@ -472,6 +489,11 @@ BOOL WINAPI recordForeground(HWND window) {
 }
 
 TEST_F(Covers, ForegroundAskedForTheMainWindowAndNoCoverOnTheRealMonitor) {
+  // The main window as large as the real primary, as the host makes it.
+  settings_.write("[Settings]\r\nWidth= " +
+                  std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
+                  "\r\nHeight= " +
+                  std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "\r\n");
   foreground = ForegroundProbe();
   hooks.foreground = recordForeground;
   const long long framesBefore = framesDrawn();
