@@ -46,7 +46,6 @@ std::vector<ScreenRect> coverRects(const std::vector<MonitorArea>& monitors,
                                    const ScreenRect& mainWindow) {
   std::vector<ScreenRect> covers;
   for (const MonitorArea& monitor : monitors) {
-    if (monitor.primary) continue;
     const std::vector<ScreenRect> parts =
         subtractRect(monitor.rect, mainWindow);
     covers.insert(covers.end(), parts.begin(), parts.end());

@@ -32,9 +32,9 @@ bool isEmptyRect(const ScreenRect& rect);
 std::vector<ScreenRect> subtractRect(const ScreenRect& area,
                                      const ScreenRect& hole);
 
-// The rectangles to cover: each monitor but the primary, minus the part the
-// main window already covers, in monitor order. The primary is the main
-// window's own screen, sized by the host, and never gets a cover.
+// The rectangles to cover: each monitor, the primary included, minus the
+// part the main window already covers, in monitor order. A primary the main
+// window does not fill (its size changed) gets covers like any other.
 std::vector<ScreenRect> coverRects(const std::vector<MonitorArea>& monitors,
                                    const ScreenRect& mainWindow);
 

@@ -6,7 +6,7 @@ MonitorPlan planMonitors(const std::vector<MonitorArea>& monitors,
                          const ScreenRect& mainWindow, bool scenes) {
   MonitorPlan plan;
   for (const MonitorArea& monitor : monitors) {
-    if (monitor.primary || isEmptyRect(monitor.rect)) continue;
+    if (isEmptyRect(monitor.rect)) continue;
     const std::vector<ScreenRect> parts =
         subtractRect(monitor.rect, mainWindow);
     // One part equal to the monitor: the main window does not reach it.
@@ -17,6 +17,17 @@ MonitorPlan planMonitors(const std::vector<MonitorArea>& monitors,
     }
   }
   return plan;
+}
+
+bool primaryMonitorRect(const std::vector<MonitorArea>& monitors,
+                        ScreenRect& rect) {
+  for (const MonitorArea& monitor : monitors) {
+    if (monitor.primary && !isEmptyRect(monitor.rect)) {
+      rect = monitor.rect;
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace vantrel

@@ -9,9 +9,13 @@ namespace {
 const char kCoverClassName[] = "VantrelCover";
 const char kCoverTitle[] = "Vantrel_Cover";
 
-// Open from openCovers to closeCovers.
-HINSTANCE coverInstance = nullptr;
-std::vector<HWND> covers;
+LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
+  LRESULT result = 0;
+  if (handleOtherMonitorMessage(window, message, wParam, lParam, result))
+    return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 bool registerCoverClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
@@ -24,18 +28,6 @@ bool registerCoverClass(HINSTANCE instance) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
-// NOTE: shown without activation, so creating covers never takes the
-// foreground from the main window. A tool window keeps them off the taskbar
-// and out of Alt+Tab.
-HWND createCover(const ScreenRect& rect) {
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kCoverClassName, kCoverTitle,
-                                WS_POPUP, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top,
-                                nullptr, nullptr, coverInstance, nullptr);
-  if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
-  return window;
-}
-
 void placeCover(HWND window, const ScreenRect& rect) {
   SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -43,40 +35,47 @@ void placeCover(HWND window, const ScreenRect& rect) {
 
 }  // namespace
 
-bool openCovers(HINSTANCE instance) {
+bool Covers::open(HINSTANCE instance, WindowOwner* owner) {
   if (!registerCoverClass(instance)) return false;
-  coverInstance = instance;
+  instance_ = instance;
+  owner_ = owner;
   return true;
 }
 
+// NOTE: shown without activation, so creating covers never takes the
+// foreground from the main window. A tool window keeps them off the taskbar
+// and out of Alt+Tab.
+HWND Covers::create(const ScreenRect& rect) {
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kCoverClassName, kCoverTitle,
+                                WS_POPUP, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top,
+                                nullptr, nullptr, instance_, owner_);
+  if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
+}
+
 // Reuses the covers there are, then destroys the surplus or makes the rest.
-void layCovers(const std::vector<ScreenRect>& rects) {
-  if (coverInstance == nullptr) return;
-  while (covers.size() > rects.size()) {
-    DestroyWindow(covers.back());
-    covers.pop_back();
+void Covers::lay(const std::vector<ScreenRect>& rects) {
+  if (instance_ == nullptr) return;
+  while (windows_.size() > rects.size()) {
+    DestroyWindow(windows_.back());
+    windows_.pop_back();
   }
-  for (std::size_t i = 0; i < covers.size(); ++i)
-    placeCover(covers[i], rects[i]);
-  while (covers.size() < rects.size()) {
-    HWND window = createCover(rects[covers.size()]);
+  for (std::size_t i = 0; i < windows_.size(); ++i)
+    placeCover(windows_[i], rects[i]);
+  while (windows_.size() < rects.size()) {
+    HWND window = create(rects[windows_.size()]);
     if (window == nullptr) return;
-    covers.push_back(window);
+    windows_.push_back(window);
   }
 }
 
-void closeCovers() {
-  if (coverInstance == nullptr) return;
-  layCovers({});
-  UnregisterClassA(kCoverClassName, coverInstance);
-  coverInstance = nullptr;
-}
-
-LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
-  LRESULT result = 0;
-  if (handleOtherMonitorMessage(message, wParam, lParam, result)) return result;
-  return DefWindowProcA(window, message, wParam, lParam);
+void Covers::close() {
+  if (instance_ == nullptr) return;
+  lay({});
+  UnregisterClassA(kCoverClassName, instance_);
+  instance_ = nullptr;
+  owner_ = nullptr;
 }
 
 }  // namespace vantrel

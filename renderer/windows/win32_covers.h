@@ -6,19 +6,32 @@
 #include <vector>
 
 #include "renderer/windows/cover_layout.h"
-#include "renderer/windows/win32_monitors.h"
+#include "renderer/windows/win32_window_owner.h"
 
 namespace vantrel {
 
-// Registers the cover class; false, and no covers later, when refused.
-bool openCovers(HINSTANCE instance);
-// Moves, makes or destroys covers so exactly `rects` are covered. Does
-// nothing without the class.
-void layCovers(const std::vector<ScreenRect>& rects);
-// Destroys every cover and unregisters the class.
-void closeCovers();
+class Covers {
+ public:
+  Covers() = default;
+  ~Covers() { close(); }
+  Covers(const Covers&) = delete;
+  Covers& operator=(const Covers&) = delete;
 
-LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam);
+  // Registers the cover class; false, and no covers later, when refused.
+  // The covers' keys go to `owner`.
+  bool open(HINSTANCE instance, WindowOwner* owner);
+  // Moves, makes or destroys covers so exactly `rects` are covered. Does
+  // nothing without the class.
+  void lay(const std::vector<ScreenRect>& rects);
+  // Destroys every cover and unregisters the class.
+  void close();
+
+ private:
+  HWND create(const ScreenRect& rect);
+
+  HINSTANCE instance_ = nullptr;  // set while the class is registered
+  WindowOwner* owner_ = nullptr;
+  std::vector<HWND> windows_;
+};
 
 }  // namespace vantrel

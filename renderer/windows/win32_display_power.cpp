@@ -13,9 +13,6 @@ const GUID kConsoleDisplayState = {
 const GUID kMonitorPowerOn = {
     0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
 
-HPOWERNOTIFY notification = nullptr;
-bool on = true;
-
 DisplayPowerSetting settingKind(const GUID& setting) {
   if (IsEqualGUID(setting, kConsoleDisplayState))
     return DisplayPowerSetting::ConsoleDisplayState;
@@ -26,31 +23,30 @@ DisplayPowerSetting settingKind(const GUID& setting) {
 
 }  // namespace
 
-void watchDisplayPower(HWND window) {
-  on = true;
-  notification = RegisterPowerSettingNotification(
+void DisplayPowerWatch::watch(HWND window) {
+  on_ = true;
+  notification_ = RegisterPowerSettingNotification(
       window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
-  if (notification == nullptr) {
-    notification = RegisterPowerSettingNotification(
+  if (notification_ == nullptr) {
+    notification_ = RegisterPowerSettingNotification(
         window, &kMonitorPowerOn, DEVICE_NOTIFY_WINDOW_HANDLE);
   }
 }
 
-void stopWatchingDisplayPower() {
-  if (notification != nullptr) UnregisterPowerSettingNotification(notification);
-  notification = nullptr;
-  on = true;
+void DisplayPowerWatch::stop() {
+  if (notification_ != nullptr)
+    UnregisterPowerSettingNotification(notification_);
+  notification_ = nullptr;
+  on_ = true;
 }
 
-LRESULT onPowerBroadcast(WPARAM event, LPARAM setting) {
+LRESULT DisplayPowerWatch::onPowerBroadcast(WPARAM event, LPARAM setting) {
   if (event != PBT_POWERSETTINGCHANGE || setting == 0) return TRUE;
   const auto* change = reinterpret_cast<const POWERBROADCAST_SETTING*>(setting);
   const DisplayPower power = displayPowerFrom(
       settingKind(change->PowerSetting), change->Data, change->DataLength);
-  if (power != DisplayPower::Unknown) on = power == DisplayPower::On;
+  if (power != DisplayPower::Unknown) on_ = power == DisplayPower::On;
   return TRUE;
 }
-
-bool displayOn() { return on; }
 
 }  // namespace vantrel

@@ -7,11 +7,9 @@ namespace vantrel {
 
 using ForegroundCall = BOOL(WINAPI*)(HWND);
 
-// Lets tests see the request (nullptr: SetForegroundWindow).
-void setForegroundCall(ForegroundCall call);
-
-// Asks for the foreground for window; frames wait for the activation it
-// brings. Harmless where the platform grants it anyway.
-void requestForeground(HWND window);
+// Asks for the foreground for window through `call` (nullptr:
+// SetForegroundWindow); frames wait for the activation it brings. Harmless
+// where the platform grants it anyway.
+void requestForeground(HWND window, ForegroundCall call = nullptr);
 
 }  // namespace vantrel

@@ -1,17 +1,8 @@
 #include "renderer/windows/win32_monitors.h"
 
-#include "renderer/windows/win32_covers.h"
-#include "renderer/windows/win32_scene_windows.h"
-
 namespace vantrel {
 
 namespace {
-
-// Open from openMonitorWindows to closeMonitorWindows; the main window's
-// rectangle decides what the other monitors get.
-HWND plannedAround = nullptr;
-bool withScenes = true;
-MonitorSource monitorSource = nullptr;
 
 ScreenRect toScreenRect(const RECT& rect) {
   return {rect.left, rect.top, rect.right, rect.bottom};
@@ -28,20 +19,21 @@ BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   return TRUE;
 }
 
-void layOut() {
-  RECT mainRect = {};
-  GetWindowRect(plannedAround, &mainRect);
-  const std::vector<MonitorArea> monitors =
-      monitorSource != nullptr ? monitorSource() : enumerateMonitors();
-  const MonitorPlan plan =
-      planMonitors(monitors, toScreenRect(mainRect), withScenes);
-  layCovers(plan.covers);
-  laySceneWindows(plan.scenes);
+ScreenRect windowRect(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return toScreenRect(rect);
+}
+
+// Moves the main window over `rect` unless it is there; a new size reaches
+// the view through WM_SIZE.
+void placeWindow(HWND window, const ScreenRect& rect) {
+  if (windowRect(window) == rect) return;
+  SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
-
-void setMonitorSource(MonitorSource source) { monitorSource = source; }
 
 std::vector<MonitorArea> enumerateMonitors() {
   std::vector<MonitorArea> monitors;
@@ -50,23 +42,38 @@ std::vector<MonitorArea> enumerateMonitors() {
   return monitors;
 }
 
-void openMonitorWindows(HINSTANCE instance, HWND mainWindow, bool scenes) {
-  plannedAround = mainWindow;
-  openCovers(instance);
+void MonitorWindows::layOut(bool followPrimary) {
+  const std::vector<MonitorArea> monitors =
+      source_ != nullptr ? source_() : enumerateMonitors();
+  ScreenRect primary = {};
+  // NOTE: only on a display change: at the start the window has the size
+  // the host wrote, which is the primary's.
+  if (followPrimary && primaryMonitorRect(monitors, primary))
+    placeWindow(plannedAround_, primary);
+  const MonitorPlan plan =
+      planMonitors(monitors, windowRect(plannedAround_), withScenes_);
+  covers_.lay(plan.covers);
+  scenes_.lay(plan.scenes);
+}
+
+void MonitorWindows::open(HINSTANCE instance, HWND mainWindow,
+                          WindowOwner* owner, const SceneGl& gl, bool scenes) {
+  plannedAround_ = mainWindow;
+  covers_.open(instance, owner);
   // Without the scene class the other monitors are covered black instead.
-  withScenes = scenes && openSceneWindows(instance);
-  layOut();
+  withScenes_ = scenes && scenes_.open(instance, owner, gl);
+  layOut(false);
 }
 
-void followDisplayChange() {
-  if (plannedAround != nullptr) layOut();
+void MonitorWindows::followDisplayChange() {
+  if (plannedAround_ != nullptr) layOut(true);
 }
 
-void closeMonitorWindows() {
-  if (plannedAround == nullptr) return;
-  closeSceneWindows();
-  closeCovers();
-  plannedAround = nullptr;
+void MonitorWindows::close() {
+  if (plannedAround_ == nullptr) return;
+  scenes_.close();
+  covers_.close();
+  plannedAround_ = nullptr;
 }
 
 }  // namespace vantrel

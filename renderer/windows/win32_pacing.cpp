@@ -2,80 +2,68 @@
 
 #include <mmsystem.h>
 
-#include "renderer/scene/frame_pacer.h"
-
 namespace vantrel {
 
-namespace {
-
-FramePacer pacer;
-HANDLE frameTimer = nullptr;
-bool finerTimer = false;
-bool turnPending = false;  // frameTimer is set and has not fired yet
-double countsPerSecond = 0.0;
-
-double nowSeconds() {
+double FramePacing::nowSeconds() const {
   LARGE_INTEGER count;
   QueryPerformanceCounter(&count);
-  return static_cast<double>(count.QuadPart) / countsPerSecond;
+  return static_cast<double>(count.QuadPart) / countsPerSecond_;
 }
 
-}  // namespace
-
-void startFramePacing() {
+void FramePacing::start() {
   LARGE_INTEGER frequency;
   if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) {
     return;  // no clock to pace by: frames run as the swap lets them
   }
-  countsPerSecond = static_cast<double>(frequency.QuadPart);
+  countsPerSecond_ = static_cast<double>(frequency.QuadPart);
   // NOTE: the default timer ticks every 15.6 ms, coarser than a refresh.
-  finerTimer = timeBeginPeriod(1) == TIMERR_NOERROR;
-  frameTimer = CreateWaitableTimerA(nullptr, TRUE, nullptr);
-  pacer = FramePacer();
-  turnPending = false;
+  finerTimer_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+  frameTimer_ = CreateWaitableTimerA(nullptr, TRUE, nullptr);
+  pacer_ = FramePacer();
+  turnPending_ = false;
   followRefreshRate();
 }
 
-void stopFramePacing() {
-  if (frameTimer != nullptr) CloseHandle(frameTimer);
-  frameTimer = nullptr;
-  turnPending = false;
-  if (finerTimer) timeEndPeriod(1);
-  finerTimer = false;
+void FramePacing::stop() {
+  if (frameTimer_ != nullptr) CloseHandle(frameTimer_);
+  frameTimer_ = nullptr;
+  turnPending_ = false;
+  if (finerTimer_) timeEndPeriod(1);
+  finerTimer_ = false;
 }
 
-void followRefreshRate() {
+void FramePacing::followRefreshRate() {
   DEVMODEA mode = {};
   mode.dmSize = sizeof(mode);
   const bool known = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
   // 0 and 1 stand for the hardware's default: the pacer takes 60 Hz.
-  pacer.setRefreshRate(known ? static_cast<double>(mode.dmDisplayFrequency)
-                             : 0.0);
+  pacer_.setRefreshRate(known ? static_cast<double>(mode.dmDisplayFrequency)
+                              : 0.0);
 }
 
-void scheduleNextFrame() {
-  if (frameTimer == nullptr) return;
-  const double wait = pacer.afterSwap(nowSeconds());
+void FramePacing::scheduleNextFrame() {
+  if (frameTimer_ == nullptr) return;
+  const double wait = pacer_.afterSwap(nowSeconds());
   if (wait <= 0.0) return;
   LARGE_INTEGER due;
   due.QuadPart = -static_cast<LONGLONG>(wait * 1e7);  // relative, 100 ns
-  turnPending = SetWaitableTimer(frameTimer, &due, 0, nullptr, nullptr,
-                                 FALSE) != FALSE;
+  turnPending_ = SetWaitableTimer(frameTimer_, &due, 0, nullptr, nullptr,
+                                  FALSE) != FALSE;
 }
 
-void pauseFramePacing() {
-  pacer.pause();
-  if (turnPending) CancelWaitableTimer(frameTimer);
-  turnPending = false;
+void FramePacing::pause() {
+  pacer_.pause();
+  if (turnPending_) CancelWaitableTimer(frameTimer_);
+  turnPending_ = false;
 }
 
-bool awaitFrameTurn() {
-  if (!turnPending) return true;
+bool FramePacing::awaitFrameTurn() {
+  if (!turnPending_) return true;
   // NOTE: MWMO_INPUTAVAILABLE wakes for messages already queued too.
   const DWORD woken = MsgWaitForMultipleObjectsEx(
-      1, &frameTimer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) turnPending = false;
-  return !turnPending;
+      1, &frameTimer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) turnPending_ = false;
+  return !turnPending_;
 }
 
 }  // namespace vantrel

@@ -4,21 +4,35 @@
 // asked for only while the renderer runs. Platform header.
 #include <windows.h>
 
+#include "renderer/scene/frame_pacer.h"
+
 namespace vantrel {
 
-// The finer timer, the waitable timer and the display's current rate.
-void startFramePacing();
-// Gives the finer timer back.
-void stopFramePacing();
-// The display's rate again, after WM_DISPLAYCHANGE.
-void followRefreshRate();
-// After a frame's swaps: when the next frame is due.
-void scheduleNextFrame();
-// Frames stopped for a while: the next one is due at once and its swap is
-// not measured against the last.
-void pauseFramePacing();
-// True when the next frame is due. Otherwise waits until it is or a message
-// arrives, and returns true only in the first case.
-bool awaitFrameTurn();
+class FramePacing {
+ public:
+  // The finer timer, the waitable timer and the display's current rate.
+  void start();
+  // Gives the finer timer back.
+  void stop();
+  // The display's rate again, after WM_DISPLAYCHANGE.
+  void followRefreshRate();
+  // After a frame's swaps: when the next frame is due.
+  void scheduleNextFrame();
+  // Frames stopped for a while: the next one is due at once and its swap is
+  // not measured against the last.
+  void pause();
+  // True when the next frame is due. Otherwise waits until it is or a
+  // message arrives, and returns true only in the first case.
+  bool awaitFrameTurn();
+
+ private:
+  double nowSeconds() const;
+
+  FramePacer pacer_;
+  HANDLE frameTimer_ = nullptr;
+  bool finerTimer_ = false;
+  bool turnPending_ = false;  // frameTimer_ is set and has not fired yet
+  double countsPerSecond_ = 0.0;
+};
 
 }  // namespace vantrel

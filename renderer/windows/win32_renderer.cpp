@@ -1,69 +1,14 @@
 #include "renderer/windows/win32_renderer.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-#include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_state.h"
-#include "renderer/gl/measuring_switches.h"
-#include "renderer/gl/scene_view.h"
+#include "renderer/windows/virtual_keys.h"
 #include "renderer/wgl/wgl_context.h"
-#include "renderer/windows/win32_display_power.h"
-#include "renderer/windows/win32_foreground.h"
-#include "renderer/windows/win32_monitors.h"
-#include "renderer/windows/win32_pacing.h"
-#include "renderer/windows/win32_scene_windows.h"
 #include "renderer/windows/win32_window.h"
 #include "renderer/windows/window_size.h"
 
 namespace vantrel {
 
 namespace {
-
-HINSTANCE programInstance = nullptr;
-HWND window = nullptr;
-HDC deviceContext = nullptr;
-HGLRC renderingContext = nullptr;
-SceneView view;  // program lifetime, the ribbon included
-ViewStart viewStart;
-PoolAllocator poolAllocator = nullptr;
-
-// Measuring aids, off unless the environment asks (measuring_switches.h).
-MeasuringSwitches measuring;
-char statsPath[MAX_PATH] = "";
-// VANTREL_OTHER_MONITORS=cover: black covers instead of scene windows, as
-// with one monitor, so a run can measure what the other monitors cost.
-bool otherMonitorScenes = true;
-// VANTREL_SCENE_CONTEXT=own: a context for each scene window, to measure it
-// against the one shared context.
-bool ownSceneContexts = false;
-
-// The variable's value, or nullptr when it is unset or longer than `size`.
-const char* environmentValue(const char* name, char* value, DWORD size) {
-  const DWORD length = GetEnvironmentVariableA(name, value, size);
-  return length > 0 && length < size ? value : nullptr;
-}
-
-void readMeasuringSwitches() {
-  char bare[16], kept[16], held[16], pacing[16];
-  measuring = measuringSwitchesFrom(
-      environmentValue("VANTREL_BARE_FRAME", bare, sizeof(bare)),
-      environmentValue("VANTREL_KEPT_PICTURE", kept, sizeof(kept)),
-      environmentValue("VANTREL_HOLD_STARS", held, sizeof(held)),
-      environmentValue("VANTREL_PACING", pacing, sizeof(pacing)));
-  if (environmentValue("VANTREL_FRAME_STATS", statsPath, sizeof(statsPath)) ==
-      nullptr) {
-    statsPath[0] = '\0';
-  }
-  char others[16];
-  const char* other = environmentValue("VANTREL_OTHER_MONITORS", others,
-                                       sizeof(others));
-  otherMonitorScenes = other == nullptr || lstrcmpiA(other, "cover") != 0;
-  char contexts[16];
-  const char* context = environmentValue("VANTREL_SCENE_CONTEXT", contexts,
-                                         sizeof(contexts));
-  ownSceneContexts = context != nullptr && lstrcmpiA(context, "own") == 0;
-}
 
 double processCpuSeconds() {
   FILETIME created, exited, kernel, user;
@@ -78,151 +23,199 @@ double processCpuSeconds() {
   return toSeconds(kernel) + toSeconds(user);
 }
 
-// The view's black swaps and the keeper's probe swap through this.
-void swapMainWindow(void*) { SwapBuffers(deviceContext); }
-
 ClockReading clockNow() {
   LARGE_INTEGER count;
   if (!QueryPerformanceCounter(&count)) count.QuadPart = 0;
   return ClockReading{count.QuadPart, GetTickCount()};
 }
 
-// The main window's frame is on its back buffer: the swap, then the scene
-// windows at the same time.
-void presentFrame(double elapsedSeconds, float frameDelta) {
-  SwapBuffers(deviceContext);
-  drawSceneWindows(view.state(), elapsedSeconds, frameDelta);
-}
-
 }  // namespace
 
-int runMessageLoop() {
+Win32Renderer::Win32Renderer(HINSTANCE instance, const RendererHooks& hooks)
+    : instance_(instance), hooks_(hooks), monitors_(hooks.monitors) {}
+
+Win32Renderer::~Win32Renderer() {
+  monitors_.close();
+  if (window_ != nullptr && IsWindow(window_) && windowOwner(window_) == this)
+    forgetWindowOwner(window_);
+}
+
+// The view's black swaps and the keeper's probe swap through this.
+void Win32Renderer::swapMainWindow(void* renderer) {
+  SwapBuffers(static_cast<Win32Renderer*>(renderer)->deviceContext_);
+}
+
+bool Win32Renderer::openMainWindow(int width, int height) {
+  if (!registerRendererClass(instance_)) return false;
+  state().screenWidth = width;
+  state().screenHeight = height;
+  window_ = createRendererWindow(instance_, width, height, this);
+  return window_ != nullptr;
+}
+
+int Win32Renderer::initOpenGL() {
+  deviceContext_ = GetDC(window_);
+  if (!setPixelFormatOn(deviceContext_)) return 0;
+  context_ = createCurrentContext(deviceContext_);
+  if (context_ == nullptr) return 0;
+  // Paced to the display where the driver can; the swap is the only pacing.
+  requestSwapInterval(1);
+  viewStart_.size = {state().screenWidth, state().screenHeight};
+  viewStart_.switches = switches_.measuring;
+  viewStart_.lookup = wglProcLookup;
+  viewStart_.swap = BufferSwap{swapMainWindow, this};
+  view_.startGl(viewStart_);
+  return 1;
+}
+
+int Win32Renderer::initRenderer() {
+  switches_ = readRunSwitches();
+  initOpenGL();  // without OpenGL the black window still runs and ends
+  LARGE_INTEGER frequency;
+  if (!QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
+  viewStart_.switches = switches_.measuring;
+  viewStart_.seed = GetTickCount();
+  viewStart_.allocate = hooks_.starPool;
+  viewStart_.clockFrequency = frequency.QuadPart;
+  viewStart_.clockStart = clockNow();
+  return view_.startScene(viewStart_) ? 1 : 0;
+}
+
+void Win32Renderer::openOtherMonitors() {
+  SceneGl gl;
+  gl.context = context_;
+  gl.ownContext = switches_.ownSceneContexts;
+  gl.switches = switches_.measuring;
+  gl.setPixelFormat = hooks_.scenePixelFormat;
+  monitors_.open(instance_, window_, this, gl, switches_.otherMonitorScenes);
+}
+
+// The main window's frame is on its back buffer: the swap, then the scene
+// windows at the same time.
+void Win32Renderer::presentFrame(double elapsedSeconds, float frameDelta) {
+  SwapBuffers(deviceContext_);
+  monitors_.drawScenes(state(), elapsedSeconds, frameDelta);
+}
+
+void Win32Renderer::runFrame() {
+  view_.drawFrame(clockNow());
+  presentFrame(view_.clock().elapsedSeconds(), view_.clock().frameDelta());
+}
+
+void Win32Renderer::runFrameAt(double elapsedSeconds, float frameDelta) {
+  view_.drawFrameAt(elapsedSeconds, frameDelta);
+  presentFrame(elapsedSeconds, frameDelta);
+}
+
+void Win32Renderer::shutdownRenderer() {
+  view_.release(context_ != nullptr);
+  if (context_ != nullptr) {
+    wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(context_);
+    context_ = nullptr;
+  }
+}
+
+void Win32Renderer::makeMainWindowCurrent() {
+  if (context_ == nullptr) return;
+  wglMakeCurrent(deviceContext_, context_);
+  applyPixelProjection(state().screenWidth, state().screenHeight);
+}
+
+// True when the queue is empty; false when `message` is the quit request,
+// which is never dispatched.
+bool Win32Renderer::drainMessages(MSG& message) {
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return true;
+}
+
+// Drains the queue and runs a frame per pass while the application is
+// active and the display on, waits otherwise; returns the quit request's
+// exit code.
+int Win32Renderer::runMessageLoop() {
   MSG message = {};
-  for (;;) {
-    bool quit = false;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        quit = true;
-        break;
-      }
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (quit) break;
-    if (appActive() != 0 && displayOn()) {
-      if (!awaitFrameTurn()) continue;  // a message came first
+  while (drainMessages(message)) {
+    if (active_ != 0 && power_.displayOn()) {
+      if (!pacing_.awaitFrameTurn()) continue;  // a message came first
       runFrame();
-      if (measuring.paced) scheduleNextFrame();
+      if (switches_.measuring.paced) pacing_.scheduleNextFrame();
     } else {
-      pauseFramePacing();
+      pacing_.pause();
       WaitMessage();
     }
   }
   return static_cast<int>(message.wParam);
 }
 
-long long framesDrawn() { return view.frames(); }
-
-RendererState& rendererState() { return view.scene().state; }
-Scene& rendererScene() { return view.scene(); }
-TrailKeeper& trailKeeper() { return view.trails(); }
-
-HWND mainWindow() { return window; }
-void setMainWindow(HWND w) { window = w; }
-bool openGlReady() { return renderingContext != nullptr; }
-HGLRC sharedRenderingContext() { return renderingContext; }
-const MeasuringSwitches& measuringSwitches() { return measuring; }
-bool sceneContextsOwn() { return ownSceneContexts; }
-
-void makeMainWindowCurrent() {
-  if (renderingContext == nullptr) return;
-  wglMakeCurrent(deviceContext, renderingContext);
-  applyPixelProjection(view.state().screenWidth, view.state().screenHeight);
-}
-void setStarPoolAllocator(PoolAllocator allocate) { poolAllocator = allocate; }
-
-int setupPixelFormat() { return setPixelFormatOn(deviceContext); }
-
-int initOpenGL() {
-  deviceContext = GetDC(window);
-  if (!setupPixelFormat()) return 0;
-  renderingContext = createCurrentContext(deviceContext);
-  if (renderingContext == nullptr) return 0;
-  // Paced to the display where the driver can; the swap is the only pacing.
-  requestSwapInterval(1);
-  viewStart.size = {view.state().screenWidth, view.state().screenHeight};
-  viewStart.switches = measuring;
-  viewStart.lookup = wglProcLookup;
-  viewStart.swap = BufferSwap{swapMainWindow, nullptr};
-  view.startGl(viewStart);
-  return 1;
+void Win32Renderer::writeStats() {
+  writeFrameStats(switches_.statsPath, view_.frames(),
+                  static_cast<double>(view_.clock().elapsedSeconds()),
+                  processCpuSeconds());
 }
 
-int initRenderer() {
-  readMeasuringSwitches();
-  initOpenGL();  // without OpenGL the black window still runs and ends
-  LARGE_INTEGER frequency;
-  if (!QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
-  viewStart.switches = measuring;
-  viewStart.seed = GetTickCount();
-  viewStart.allocate = poolAllocator;
-  viewStart.clockFrequency = frequency.QuadPart;
-  viewStart.clockStart = clockNow();
-  return view.startScene(viewStart) ? 1 : 0;
-}
-
-void resetPixelProjection() {
-  view.resize({view.state().screenWidth, view.state().screenHeight});
-}
-
-void runFrame() {
-  view.drawFrame(clockNow());
-  presentFrame(view.clock().elapsedSeconds(), view.clock().frameDelta());
-}
-
-void runFrameAt(double elapsedSeconds, float frameDelta) {
-  view.drawFrameAt(elapsedSeconds, frameDelta);
-  presentFrame(elapsedSeconds, frameDelta);
-}
-
-void shutdownRenderer() {
-  view.release(renderingContext != nullptr);
-  if (renderingContext != nullptr) {
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(renderingContext);
-    renderingContext = nullptr;
-  }
-}
-
-int runRenderer(HINSTANCE instance) {
-  programInstance = instance;
-  if (!registerRendererClass(instance)) return 0;
+int Win32Renderer::run() {
   const WindowSize size = readWindowSize(kSettingsPath);
-  rendererState().screenWidth = size.width;
-  rendererState().screenHeight = size.height;
-  HWND created = createRendererWindow(instance, size.width, size.height);
-  if (created == nullptr) return 0;
-  setMainWindow(created);
+  if (!openMainWindow(size.width, size.height)) return 0;
   ShowCursor(FALSE);
   if (!initRenderer()) {
     shutdownRenderer();
     ShowCursor(TRUE);
     return 0;
   }
-  openMonitorWindows(instance, created, otherMonitorScenes);
-  requestForeground(created);
-  startFramePacing();
-  watchDisplayPower(created);
+  openOtherMonitors();
+  requestForeground(window_, hooks_.foreground);
+  pacing_.start();
+  power_.watch(window_);
   const int exitCode = runMessageLoop();
-  stopWatchingDisplayPower();
-  stopFramePacing();
-  closeMonitorWindows();
+  power_.stop();
+  pacing_.stop();
+  monitors_.close();
   shutdownRenderer();
   ShowCursor(TRUE);
-  writeFrameStats(statsPath, view.frames(),
-                  static_cast<double>(view.clock().elapsedSeconds()),
-                  processCpuSeconds());
+  writeStats();
+  forgetWindowOwner(window_);
   return exitCode;
+}
+
+void Win32Renderer::onSize(LPARAM size) {
+  applyClientSize(state(), viewSizeFromSizeParam(static_cast<unsigned>(size)));
+  // Before the context exists this does nothing; initOpenGL sets the same.
+  view_.resize({state().screenWidth, state().screenHeight});
+}
+
+void Win32Renderer::onActivateApp(WPARAM active) {
+  active_ = static_cast<int>(active);
+}
+
+void Win32Renderer::onKey(WPARAM key) {
+  // NOTE: the quit request ends the loop; the window itself stays until the
+  // process ends, as the host only watches for its title to disappear.
+  if (handleKey(state(), sceneKeyForVirtualKey(static_cast<unsigned>(key))) ==
+      KeyResult::Quit) {
+    PostQuitMessage(0);
+  }
+}
+
+void Win32Renderer::onDisplayChange() {
+  monitors_.followDisplayChange();
+  pacing_.followRefreshRate();
+}
+
+LRESULT Win32Renderer::onPowerBroadcast(WPARAM event, LPARAM setting) {
+  return power_.onPowerBroadcast(event, setting);
+}
+
+Win32Renderer* rendererOfWindow(HWND window) {
+  return static_cast<Win32Renderer*>(windowOwner(window));
+}
+
+int runRenderer(HINSTANCE instance, const RendererHooks& hooks) {
+  Win32Renderer renderer(instance, hooks);
+  return renderer.run();
 }
 
 }  // namespace vantrel

@@ -1,57 +1,100 @@
 #pragma once
-// The renderer program: its module state, OpenGL set-up, clock, frame step
-// and message loop. Platform header.
+// The renderer program as one object: its main window, OpenGL context,
+// view (scene, clock and kept picture), the windows on the other monitors,
+// frame pacing and display power, and the message loop that drives them.
+// Platform header.
 #include <windows.h>
 
-#include "renderer/gl/gl_trails.h"
-#include "renderer/gl/measuring_switches.h"
-#include "renderer/scene/scene.h"
-#include "renderer/scene/star_pool.h"
+#include "renderer/gl/scene_view.h"
+#include "renderer/windows/win32_display_power.h"
+#include "renderer/windows/win32_foreground.h"
+#include "renderer/windows/win32_monitors.h"
+#include "renderer/windows/win32_pacing.h"
+#include "renderer/windows/win32_run_switches.h"
+#include "renderer/windows/win32_window_owner.h"
 
 namespace vantrel {
 
-RendererState& rendererState();
-Scene& rendererScene();
-TrailKeeper& trailKeeper();
-HWND mainWindow();
-void setMainWindow(HWND window);
+// What a run calls on the platform where tests put calls of their own; each
+// nullptr takes the platform's.
+struct RendererHooks {
+  MonitorSource monitors = nullptr;         // EnumDisplayMonitors
+  ForegroundCall foreground = nullptr;      // SetForegroundWindow
+  int (*scenePixelFormat)(HDC dc) = nullptr;  // setPixelFormatOn
+  PoolAllocator starPool = nullptr;         // the default allocation
+};
 
-// OpenGL on the main window, the random seed, the star pool and the clock.
-// Returns 0 when the star pool cannot be allocated (the program then ends),
-// 1 otherwise, whether or not OpenGL could be set up.
-int initRenderer();
-int initOpenGL();
-int setupPixelFormat();
-// Viewport and projection for the current size, and black pictures; on
-// WM_SIZE. Does nothing without a context.
-void resetPixelProjection();
-// One frame at the clock's time, on every window.
-void runFrame();
-// One frame at a chosen time (seconds): the main window drawn and swapped,
-// then each scene window; runFrame's body.
-void runFrameAt(double elapsedSeconds, float frameDelta);
-void shutdownRenderer();
-bool openGlReady();
-// The one rendering context, which every scene window draws with too.
-HGLRC sharedRenderingContext();
-// Makes the context current on the main window again, with its projection.
-void makeMainWindowCurrent();
-const MeasuringSwitches& measuringSwitches();
-// Whether scene windows get contexts of their own (VANTREL_SCENE_CONTEXT=own,
-// to measure) rather than the shared one.
-bool sceneContextsOwn();
+class Win32Renderer final : public WindowOwner {
+ public:
+  explicit Win32Renderer(HINSTANCE instance, const RendererHooks& hooks = {});
+  ~Win32Renderer();
+  Win32Renderer(const Win32Renderer&) = delete;
+  Win32Renderer& operator=(const Win32Renderer&) = delete;
 
-// Lets tests make the star pool's allocation fail (nullptr: the default).
-void setStarPoolAllocator(PoolAllocator allocate);
+  // The whole program: window, set-up, message loop, end. Returns the exit
+  // code. The main window stays until the process ends, no longer reaching
+  // this object.
+  int run();
 
-// Drains the queue and runs a frame per pass while the application is
-// active, waits otherwise; returns the quit request's exit code.
-int runMessageLoop();
-// Frames run since the program started.
-long long framesDrawn();
+  // The steps of run, for tests that drive them one by one.
+  // Registers the class and makes the main window of that size.
+  bool openMainWindow(int width, int height);
+  // OpenGL on the main window, the random seed, the star pool and the clock.
+  // Returns 0 when the star pool cannot be allocated (the program then
+  // ends), 1 otherwise, whether or not OpenGL could be set up.
+  int initRenderer();
+  int initOpenGL();
+  // One frame at a chosen time (seconds): the main window drawn and
+  // swapped, then each scene window.
+  void runFrameAt(double elapsedSeconds, float frameDelta);
+  void shutdownRenderer();
 
-// The whole program: window, set-up, message loop, end. Returns the exit
-// code.
-int runRenderer(HINSTANCE instance);
+  HWND mainWindow() const { return window_; }
+  bool openGlReady() const { return context_ != nullptr; }
+  HGLRC renderingContext() const { return context_; }
+  RendererState& state() { return view_.scene().state; }
+  Scene& scene() { return view_.scene(); }
+  TrailKeeper& trails() { return view_.trails(); }
+  long long framesDrawn() const { return view_.frames(); }
+  SceneWindows& sceneWindows() { return monitors_.scenes(); }
+
+  // The main window's messages, and the other windows' keys.
+  void onSize(LPARAM size) override;
+  void onActivateApp(WPARAM active) override;
+  void onKey(WPARAM key) override;
+  void onDisplayChange() override;
+  LRESULT onPowerBroadcast(WPARAM event, LPARAM setting) override;
+  void makeMainWindowCurrent() override;
+
+ private:
+  int runMessageLoop();
+  bool drainMessages(MSG& message);
+  void runFrame();
+  void presentFrame(double elapsedSeconds, float frameDelta);
+  void openOtherMonitors();
+  void writeStats();
+  static void swapMainWindow(void* renderer);
+
+  HINSTANCE instance_;
+  RendererHooks hooks_;
+  RunSwitches switches_;
+  HWND window_ = nullptr;
+  HDC deviceContext_ = nullptr;
+  HGLRC context_ = nullptr;
+  SceneView view_;  // the run's, the ribbon included
+  ViewStart viewStart_;
+  int active_ = 0;  // the wParam of the last WM_ACTIVATEAPP
+  MonitorWindows monitors_;
+  FramePacing pacing_;
+  DisplayPowerWatch power_;
+};
+
+// The renderer that owns one of its windows (the main window, a scene
+// window or a cover), through the window's one way back to it; nullptr
+// before WM_NCCREATE and once the run is over.
+Win32Renderer* rendererOfWindow(HWND window);
+
+// A whole run with `hooks`; the program's entry.
+int runRenderer(HINSTANCE instance, const RendererHooks& hooks = {});
 
 }  // namespace vantrel

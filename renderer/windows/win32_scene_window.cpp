@@ -21,13 +21,13 @@ SceneWindow::~SceneWindow() { close(); }
 // keeps the foreground and the keys; a tool window stays off the taskbar.
 bool SceneWindow::open(HINSTANCE instance, const char* className,
                        const ScreenRect& rect, unsigned seed,
-                       const SceneGl& gl) {
+                       const SceneGl& gl, WindowOwner* owner) {
   rect_ = rect;
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   window_ = CreateWindowExA(WS_EX_TOOLWINDOW, className, kSceneTitle, WS_POPUP,
                             rect.left, rect.top, width, height, nullptr,
-                            nullptr, instance, nullptr);
+                            nullptr, instance, owner);
   if (window_ == nullptr) return false;
   ShowWindow(window_, SW_SHOWNOACTIVATE);
   glReady_ = setUpGl(gl);

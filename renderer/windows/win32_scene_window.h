@@ -7,6 +7,7 @@
 #include "renderer/gl/measuring_switches.h"
 #include "renderer/gl/scene_view.h"
 #include "renderer/windows/cover_layout.h"
+#include "renderer/windows/win32_window_owner.h"
 
 namespace vantrel {
 
@@ -30,9 +31,10 @@ class SceneWindow {
   // Makes and shows the window over `rect` without activating it, its stars
   // from `seed`, and OpenGL on it. False only when the window or its stars
   // cannot be had; without OpenGL it stays black. Leaves the context current
-  // on this window when OpenGL is set up: the caller restores its own.
+  // on this window when OpenGL is set up: the caller restores its own. The
+  // window's messages reach `owner`.
   bool open(HINSTANCE instance, const char* className, const ScreenRect& rect,
-            unsigned seed, const SceneGl& gl);
+            unsigned seed, const SceneGl& gl, WindowOwner* owner);
   // One frame at the shared time, speed and star count: this window's
   // projection, step, drawing and swap. Leaves the context current here;
   // does nothing without OpenGL.

@@ -1,8 +1,5 @@
 #include "renderer/windows/win32_scene_windows.h"
 
-#include <memory>
-
-#include "renderer/windows/win32_renderer.h"
 #include "renderer/windows/win32_window.h"
 
 namespace vantrel {
@@ -11,11 +8,24 @@ namespace {
 
 const char kSceneClassName[] = "VantrelScene";
 
-// Open from openSceneWindows to closeSceneWindows.
-HINSTANCE sceneInstance = nullptr;
-std::vector<std::unique_ptr<SceneWindow>> sceneWindows;
-int (*pixelFormatCall)(HDC dc) = nullptr;
-unsigned windowsMade = 0;
+void onPaint(HWND window) {
+  // Validate only: the scene is drawn by the loop, never on request.
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
+  LRESULT result = 0;
+  if (handleOtherMonitorMessage(window, message, wParam, lParam, result))
+    return result;
+  if (message == WM_PAINT) {
+    onPaint(window);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 bool registerSceneClass(HINSTANCE instance) {
   WNDCLASSEXA windowClass = {};
@@ -30,90 +40,64 @@ bool registerSceneClass(HINSTANCE instance) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
-// Stars that differ from the main window's and from each other's.
-unsigned nextSeed() {
-  ++windowsMade;
-  return static_cast<unsigned>(GetTickCount()) + windowsMade * 2654435761u;
+}  // namespace
+
+bool SceneWindows::open(HINSTANCE instance, WindowOwner* owner,
+                        const SceneGl& gl) {
+  if (!registerSceneClass(instance)) return false;
+  instance_ = instance;
+  owner_ = owner;
+  gl_ = gl;
+  return true;
 }
 
-std::unique_ptr<SceneWindow> makeSceneWindow(const ScreenRect& rect) {
-  SceneGl gl;
-  gl.context = sharedRenderingContext();
-  gl.ownContext = sceneContextsOwn();
-  gl.switches = measuringSwitches();
-  gl.setPixelFormat = pixelFormatCall;
+// Stars that differ from the main window's and from each other's.
+unsigned SceneWindows::nextSeed() {
+  ++made_;
+  return static_cast<unsigned>(GetTickCount()) + made_ * 2654435761u;
+}
+
+std::unique_ptr<SceneWindow> SceneWindows::make(const ScreenRect& rect) {
   auto window = std::make_unique<SceneWindow>();
-  if (!window->open(sceneInstance, kSceneClassName, rect, nextSeed(), gl))
+  if (!window->open(instance_, kSceneClassName, rect, nextSeed(), gl_, owner_))
     return nullptr;
   return window;
 }
 
-void onPaint(HWND window) {
-  // Validate only: the scene is drawn by the loop, never on request.
-  PAINTSTRUCT paint;
-  BeginPaint(window, &paint);
-  EndPaint(window, &paint);
-}
-
-}  // namespace
-
-bool openSceneWindows(HINSTANCE instance) {
-  if (!registerSceneClass(instance)) return false;
-  sceneInstance = instance;
-  return true;
-}
-
-void laySceneWindows(const std::vector<ScreenRect>& rects) {
-  if (sceneInstance == nullptr) return;
+void SceneWindows::lay(const std::vector<ScreenRect>& rects) {
+  if (instance_ == nullptr) return;
   // A moved or resized monitor gets a new window: its stars, picture and
   // projection start again at the new size.
   std::size_t kept = 0;
-  while (kept < sceneWindows.size() && kept < rects.size() &&
-         sceneWindows[kept]->rect() == rects[kept]) {
+  while (kept < windows_.size() && kept < rects.size() &&
+         windows_[kept]->rect() == rects[kept]) {
     ++kept;
   }
-  sceneWindows.resize(kept);
+  windows_.resize(kept);
   for (std::size_t i = kept; i < rects.size(); ++i) {
-    std::unique_ptr<SceneWindow> window = makeSceneWindow(rects[i]);
+    std::unique_ptr<SceneWindow> window = make(rects[i]);
     if (window == nullptr) break;
-    sceneWindows.push_back(std::move(window));
+    windows_.push_back(std::move(window));
   }
-  makeMainWindowCurrent();
+  owner_->makeMainWindowCurrent();
 }
 
-void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
-                      float frameDelta) {
-  if (sceneWindows.empty()) return;
-  for (const auto& window : sceneWindows)
+void SceneWindows::draw(const RendererState& shared, double elapsedSeconds,
+                        float frameDelta) {
+  if (windows_.empty()) return;
+  for (const auto& window : windows_)
     window->drawFrame(shared, elapsedSeconds, frameDelta);
-  makeMainWindowCurrent();
+  owner_->makeMainWindowCurrent();
 }
 
-void closeSceneWindows() {
-  if (sceneInstance == nullptr) return;
-  makeMainWindowCurrent();
-  sceneWindows.clear();
-  makeMainWindowCurrent();
-  UnregisterClassA(kSceneClassName, sceneInstance);
-  sceneInstance = nullptr;
-}
-
-std::size_t sceneWindowCount() { return sceneWindows.size(); }
-SceneWindow& sceneWindowAt(std::size_t index) { return *sceneWindows[index]; }
-
-void setScenePixelFormatCall(int (*setPixelFormat)(HDC dc)) {
-  pixelFormatCall = setPixelFormat;
-}
-
-LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
-  LRESULT result = 0;
-  if (handleOtherMonitorMessage(message, wParam, lParam, result)) return result;
-  if (message == WM_PAINT) {
-    onPaint(window);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+void SceneWindows::close() {
+  if (instance_ == nullptr) return;
+  owner_->makeMainWindowCurrent();
+  windows_.clear();
+  owner_->makeMainWindowCurrent();
+  UnregisterClassA(kSceneClassName, instance_);
+  instance_ = nullptr;
+  owner_ = nullptr;
 }
 
 }  // namespace vantrel

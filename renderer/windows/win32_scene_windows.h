@@ -4,34 +4,48 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "renderer/windows/win32_scene_window.h"
+#include "renderer/windows/win32_window_owner.h"
 
 namespace vantrel {
 
-// Registers the scene window class; false, and no scene windows later, when
-// refused.
-bool openSceneWindows(HINSTANCE instance);
-// Keeps the scene windows already over `rects`, makes the missing ones and
-// destroys the rest, then makes the main window current again.
-void laySceneWindows(const std::vector<ScreenRect>& rects);
-// One frame on every scene window (the main window drawn and swapped
-// before), at the main window's time, speed and star count.
-void drawSceneWindows(const RendererState& shared, double elapsedSeconds,
-                      float frameDelta);
-// Destroys every scene window and unregisters the class; needs the context
-// still alive.
-void closeSceneWindows();
+class SceneWindows {
+ public:
+  SceneWindows() = default;
+  ~SceneWindows() { close(); }
+  SceneWindows(const SceneWindows&) = delete;
+  SceneWindows& operator=(const SceneWindows&) = delete;
 
-std::size_t sceneWindowCount();
-SceneWindow& sceneWindowAt(std::size_t index);
+  // Registers the scene window class; false, and no scene windows later,
+  // when refused. The windows draw with `gl` and their messages reach
+  // `owner`, which also gets its context back after each of them.
+  bool open(HINSTANCE instance, WindowOwner* owner, const SceneGl& gl);
+  // Keeps the scene windows already over `rects`, makes the missing ones and
+  // destroys the rest, then makes the main window current again.
+  void lay(const std::vector<ScreenRect>& rects);
+  // One frame on every scene window (the main window drawn and swapped
+  // before), at the main window's time, speed and star count.
+  void draw(const RendererState& shared, double elapsedSeconds,
+            float frameDelta);
+  // Destroys every scene window and unregisters the class; needs the context
+  // still alive.
+  void close();
 
-// Lets tests make a scene window's pixel format fail (nullptr: the real
-// set-up).
-void setScenePixelFormatCall(int (*setPixelFormat)(HDC dc));
+  std::size_t count() const { return windows_.size(); }
+  SceneWindow& at(std::size_t index) { return *windows_[index]; }
 
-LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam);
+ private:
+  std::unique_ptr<SceneWindow> make(const ScreenRect& rect);
+  unsigned nextSeed();
+
+  HINSTANCE instance_ = nullptr;  // set while the class is registered
+  WindowOwner* owner_ = nullptr;
+  SceneGl gl_;
+  std::vector<std::unique_ptr<SceneWindow>> windows_;
+  unsigned made_ = 0;
+};
 
 }  // namespace vantrel

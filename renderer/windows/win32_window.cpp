@@ -1,27 +1,11 @@
 #include "renderer/windows/win32_window.h"
 
-#include "renderer/scene/renderer_state.h"
-#include "renderer/windows/virtual_keys.h"
-#include "renderer/windows/win32_display_power.h"
-#include "renderer/windows/win32_monitors.h"
-#include "renderer/windows/win32_pacing.h"
-#include "renderer/windows/win32_renderer.h"
-
 namespace vantrel {
 
 namespace {
 
 const char kClassName[] = "WINCLASS1";
 const char kWindowTitle[] = "Vantrel_VC";
-
-int activeFlag = 0;
-
-void onSize(LPARAM lParam) {
-  applyClientSize(rendererState(),
-                  viewSizeFromSizeParam(static_cast<unsigned>(lParam)));
-  // Before the context exists this does nothing; initOpenGL sets the same.
-  resetPixelProjection();
-}
 
 void onPaint(HWND window) {
   // Validate only: the scene is drawn by the loop, never on request.
@@ -30,38 +14,90 @@ void onPaint(HWND window) {
   EndPaint(window, &paint);
 }
 
-}  // namespace
+// NOTE: the quit request, as closing the main window ends in; the window
+// itself stays until its owner closes it, so a display change that destroys
+// one never ends the program.
+LRESULT onOtherMonitorClose() {
+  PostQuitMessage(0);
+  return 0;
+}
 
-void handleRendererKey(WPARAM key) {
-  // NOTE: the quit request ends the loop; the window itself stays until the
-  // process ends, as the host only watches for its title to disappear.
-  if (handleKey(rendererState(),
-                sceneKeyForVirtualKey(static_cast<unsigned>(key))) ==
-      KeyResult::Quit) {
-    PostQuitMessage(0);
+// The hidden cursor stays hidden, whatever window set it last.
+bool onOtherMonitorCursor(LPARAM lParam, LRESULT& result) {
+  if (LOWORD(lParam) != HTCLIENT) return false;
+  SetCursor(nullptr);
+  result = TRUE;
+  return true;
+}
+
+// The messages that reach the renderer; false for the rest.
+bool dispatchToOwner(WindowOwner& owner, UINT message, WPARAM wParam,
+                     LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_SIZE:
+      owner.onSize(lParam);
+      return false;  // then the default handling
+    case WM_ACTIVATEAPP:
+      owner.onActivateApp(wParam);
+      return false;
+    case WM_KEYDOWN:
+      owner.onKey(wParam);
+      result = 0;
+      return true;
+    case WM_DISPLAYCHANGE:
+      owner.onDisplayChange();
+      return false;
+    case WM_POWERBROADCAST:
+      result = owner.onPowerBroadcast(wParam, lParam);
+      return true;
+    default:
+      return false;
   }
 }
 
-bool handleOtherMonitorMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                               LRESULT& result) {
+LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      keepWindowOwner(window, lParam);
+      break;
+    case WM_CREATE:
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_PAINT:
+      onPaint(window);
+      return 0;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  WindowOwner* owner = windowOwner(window);
+  if (owner != nullptr &&
+      dispatchToOwner(*owner, message, wParam, lParam, result)) {
+    return result;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool handleOtherMonitorMessage(HWND window, UINT message, WPARAM wParam,
+                               LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_NCCREATE:
+      keepWindowOwner(window, lParam);
+      return false;
     case WM_KEYDOWN:
-      handleRendererKey(wParam);
+      if (WindowOwner* owner = windowOwner(window)) owner->onKey(wParam);
       result = 0;
       return true;
     case WM_CLOSE:
-      // NOTE: the quit request, as closing the main window ends in; the
-      // window itself stays until its owner closes it, so a display change
-      // that destroys one never ends the program.
-      PostQuitMessage(0);
-      result = 0;
+      result = onOtherMonitorClose();
       return true;
     case WM_SETCURSOR:
-      // The hidden cursor stays hidden, whatever window set it last.
-      if (LOWORD(lParam) != HTCLIENT) return false;
-      SetCursor(nullptr);
-      result = TRUE;
-      return true;
+      return onOtherMonitorCursor(lParam, result);
     default:
       return false;
   }
@@ -84,43 +120,10 @@ bool registerRendererClass(HINSTANCE instance) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
-HWND createRendererWindow(HINSTANCE instance, int width, int height) {
+HWND createRendererWindow(HINSTANCE instance, int width, int height,
+                          WindowOwner* owner) {
   return CreateWindowExA(0, kClassName, kWindowTitle, WS_POPUP | WS_VISIBLE, 0,
-                         0, width, height, nullptr, nullptr, instance, nullptr);
+                         0, width, height, nullptr, nullptr, instance, owner);
 }
-
-LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam,
-                                    LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    case WM_SIZE:
-      onSize(lParam);
-      break;
-    case WM_PAINT:
-      onPaint(window);
-      return 0;
-    case WM_ACTIVATEAPP:
-      activeFlag = static_cast<int>(wParam);
-      break;
-    case WM_KEYDOWN:
-      handleRendererKey(wParam);
-      return 0;
-    case WM_DISPLAYCHANGE:
-      followDisplayChange();
-      followRefreshRate();
-      break;
-    case WM_POWERBROADCAST:
-      return onPowerBroadcast(wParam, lParam);
-    default:
-      break;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-int appActive() { return activeFlag; }
 
 }  // namespace vantrel

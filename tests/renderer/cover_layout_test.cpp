@@ -50,10 +50,11 @@ void expectExactTiling(const Rects& parts, const ScreenRect& monitor,
 constexpr ScreenRect kPrimary = {0, 0, 1920, 1080};
 constexpr ScreenRect kMainWindow = {0, 0, 1920, 1080};
 
-TEST(CoverLayout, OneMonitorGetsNoCoverWhateverTheWindowSize) {
+TEST(CoverLayout, OneMonitorGetsCoversOnlyWhereTheWindowFallsShort) {
   const std::vector<MonitorArea> one = {{kPrimary, true}};
   EXPECT_TRUE(coverRects(one, kMainWindow).empty());
-  EXPECT_TRUE(coverRects(one, {0, 0, 640, 480}).empty());
+  EXPECT_EQ(coverRects(one, {0, 0, 640, 480}),
+            (Rects{{0, 480, 1920, 1080}, {640, 0, 1920, 480}}));
   EXPECT_TRUE(coverRects(one, {0, 0, 4000, 3000}).empty());
 }
 
@@ -91,9 +92,13 @@ TEST(CoverLayout, PartlyOverlappedMonitorGetsOnlyWhatTheWindowLeaves) {
 
   // Shorter than the other monitor: a band below and one to the right.
   const ScreenRect large = {0, 0, 2400, 1000};
-  const Rects two = coverRects({{kPrimary, true}, {other, false}}, large);
+  const Rects two = coverRects({{other, false}}, large);
   EXPECT_EQ(two, (Rects{{1920, 1000, 3200, 1024}, {2400, 0, 3200, 1000}}));
   expectExactTiling(two, other, large);
+  // Shorter than the primary too: its strip below, first in monitor order.
+  const Rects three = coverRects({{kPrimary, true}, {other, false}}, large);
+  EXPECT_EQ(three, (Rects{{0, 1000, 1920, 1080}, {1920, 1000, 3200, 1024},
+                          {2400, 0, 3200, 1000}}));
 }
 
 TEST(CoverLayout, WindowLargerThanThePrimaryCanHideAMonitorWhole) {

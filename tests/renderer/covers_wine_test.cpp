@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,9 +14,6 @@
 
 #include "renderer/gl/gl_api.h"
 #include "renderer/scene/renderer_state.h"
-#include "renderer/windows/win32_covers.h"
-#include "renderer/windows/win32_scene_windows.h"
-#include "renderer/windows/win32_foreground.h"
 #include "renderer/windows/win32_renderer.h"
 #include "tests/renderer/renderer_run_cleanup.h"
 #include "tests/renderer/screen_rect_print.h"
@@ -24,9 +22,13 @@
 namespace vantrel {
 namespace {
 
-constexpr ScreenRect kPrimary = {0, 0, 1024, 768};
-constexpr ScreenRect kRight = {1024, -100, 2304, 924};
+// The primary as the host sizes the main window (the settings below).
+constexpr ScreenRect kPrimary = {0, 0, 320, 240};
+constexpr ScreenRect kRight = {320, -100, 1600, 924};
 constexpr ScreenRect kLeft = {-1280, 0, 0, 1024};
+// The primary's mode changed to a larger one; the right monitor moved along.
+constexpr ScreenRect kGrownPrimary = {0, 0, 400, 300};
+constexpr ScreenRect kGrownRight = {400, -100, 1680, 924};
 
 std::vector<MonitorArea> twoMonitors() {
   return {{kPrimary, true}, {kRight, false}};
@@ -35,6 +37,9 @@ std::vector<MonitorArea> threeMonitors() {
   return {{kLeft, false}, {kPrimary, true}, {kRight, false}};
 }
 std::vector<MonitorArea> oneMonitor() { return {{kPrimary, true}}; }
+std::vector<MonitorArea> threeGrown() {
+  return {{kLeft, false}, {kGrownPrimary, true}, {kGrownRight, false}};
+}
 
 struct ClassSearch {
   const char* className;
@@ -88,6 +93,24 @@ std::vector<ScreenRect> sceneRectsNow() { return rectsOf(scenesNow()); }
 
 HWND mainWindowNow() { return FindWindowA(nullptr, "Vantrel_VC"); }
 
+// The hooks of the next run; the monitors it sees can change while it runs.
+RendererHooks hooks;
+MonitorSource monitors = nullptr;  // nullptr: the real ones
+std::vector<MonitorArea> injectedMonitors() { return monitors(); }
+void setMonitorSource(MonitorSource source) { monitors = source; }
+
+// The last run's renderer, kept until the test ends.
+std::unique_ptr<Win32Renderer> lastRun;
+Win32Renderer& renderer() { return *lastRun; }
+long long framesDrawn() { return lastRun ? lastRun->framesDrawn() : 0; }
+RendererState& rendererState() { return renderer().state(); }
+Scene& rendererScene() { return renderer().scene(); }
+TrailKeeper& trailKeeper() { return renderer().trails(); }
+std::size_t sceneWindowCount() { return renderer().sceneWindows().count(); }
+SceneWindow& sceneWindowAt(std::size_t index) {
+  return renderer().sceneWindows().at(index);
+}
+
 // Steps run one a tick from a timer inside the renderer's loop, once frames
 // run (so the loop is really going).
 using Step = void (*)();
@@ -127,7 +150,9 @@ int runWithSteps(std::vector<Step> steps) {
   script.framesBefore = framesDrawn();
   const UINT_PTR timer = SetTimer(nullptr, 0, 250, runScript);
   const UINT_PTR safety = SetTimer(nullptr, 0, 20000, safetyQuit);
-  const int code = runRenderer(GetModuleHandleA(nullptr));
+  if (monitors != nullptr) hooks.monitors = injectedMonitors;
+  lastRun = std::make_unique<Win32Renderer>(GetModuleHandleA(nullptr), hooks);
+  const int code = lastRun->run();
   KillTimer(nullptr, timer);
   KillTimer(nullptr, safety);
   return code;
@@ -158,9 +183,9 @@ class Covers : public ::testing::Test {
   }
   void TearDown() override {
     clearRendererRun();
-    setMonitorSource(nullptr);
-    setScenePixelFormatCall(nullptr);
-    setForegroundCall(nullptr);
+    lastRun.reset();
+    monitors = nullptr;
+    hooks = RendererHooks();
   }
   SettingsFileGuard settings_;
 };
@@ -168,14 +193,14 @@ class Covers : public ::testing::Test {
 // Pixels of a window's kept picture that are not black; the context is made
 // current on `dc` for the read and given back to the main window after.
 int litPixels(HDC dc, TrailKeeper& trails, int width, int height) {
-  wglMakeCurrent(dc, sharedRenderingContext());
+  wglMakeCurrent(dc, renderer().renderingContext());
   std::vector<std::uint8_t> rgb;
   int lit = 0;
   if (trails.readPixels(0, 0, width, height, rgb)) {
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
       if (rgb[i] != 0 || rgb[i + 1] != 0 || rgb[i + 2] != 0) ++lit;
   }
-  makeMainWindowCurrent();
+  renderer().makeMainWindowCurrent();
   return lit;
 }
 
@@ -313,7 +338,7 @@ int refusePixelFormat(HDC) { return 0; }
 TEST_F(Covers, SceneWindowWithoutOpenGlStaysBlackAndTheMainWindowDraws) {
   look = SceneLook();
   setMonitorSource(twoMonitors);
-  setScenePixelFormatCall(refusePixelFormat);
+  hooks.scenePixelFormat = refusePixelFormat;
   const int code = runWithSteps({
       [] {
         look.scenes = scenesNow();
@@ -363,12 +388,17 @@ TEST_F(Covers, AltF4OnASceneWindowOrACoverEndsTheProgram) {
 struct Seen {
   std::vector<ScreenRect> covers;
   std::vector<ScreenRect> scenes;
+  ScreenRect main;
 };
 std::vector<Seen> seen;
 
-void see() { seen.push_back({coverRectsNow(), sceneRectsNow()}); }
+void see() {
+  seen.push_back({coverRectsNow(), sceneRectsNow(), rectOf(mainWindowNow())});
+}
 
-TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
+// The main window follows the primary at each change, so after the first
+// the right monitor is no longer overlapped.
+TEST_F(Covers, ScenesCoversAndTheMainWindowFollowMonitorsThatComeAndGo) {
   // Wider than the primary: the right monitor is partly overlapped.
   settings_.write("[Settings]\r\nWidth= 1500\r\nHeight= 240\r\n");
   seen.clear();
@@ -386,7 +416,7 @@ TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
       },
       [] {
         see();
-        setMonitorSource(threeMonitors);
+        setMonitorSource(threeGrown);
         displayChange();
       },
       [] {
@@ -398,15 +428,20 @@ TEST_F(Covers, ScenesAndCoversFollowMonitorsThatComeAndGo) {
   ASSERT_EQ(seen.size(), 4u);  // no destroyed window ended the loop early
   // Above, below and to the right of the main window's corner.
   const std::vector<ScreenRect> rightParts = {
-      {1024, -100, 2304, 0}, {1024, 240, 2304, 924}, {1500, 0, 2304, 240}};
+      {320, -100, 1600, 0}, {320, 240, 1600, 924}, {1500, 0, 1600, 240}};
   EXPECT_EQ(seen[0].covers, rightParts);
   EXPECT_TRUE(seen[0].scenes.empty());
-  EXPECT_EQ(seen[1].covers, rightParts);
-  EXPECT_EQ(seen[1].scenes, (std::vector<ScreenRect>{kLeft}));
+  EXPECT_EQ(seen[0].main, (ScreenRect{0, 0, 1500, 240}));
+  EXPECT_TRUE(seen[1].covers.empty());
+  EXPECT_EQ(seen[1].scenes, (std::vector<ScreenRect>{kLeft, kRight}));
+  EXPECT_EQ(seen[1].main, kPrimary);
   EXPECT_TRUE(seen[2].covers.empty());
   EXPECT_TRUE(seen[2].scenes.empty());
-  EXPECT_EQ(seen[3].covers, rightParts);
-  EXPECT_EQ(seen[3].scenes, (std::vector<ScreenRect>{kLeft}));
+  EXPECT_TRUE(seen[3].covers.empty());
+  EXPECT_EQ(seen[3].scenes, (std::vector<ScreenRect>{kLeft, kGrownRight}));
+  EXPECT_EQ(seen[3].main, kGrownPrimary);
+  EXPECT_EQ(rendererState().screenWidth, 400);  // the view followed
+  EXPECT_EQ(rendererState().screenHeight, 300);
   // Frames ran between the changes, on the windows there were.
   EXPECT_GT(script.framesAtStep[3], script.framesAtStep[2]);
 }
@@ -454,8 +489,13 @@ BOOL WINAPI recordForeground(HWND window) {
 }
 
 TEST_F(Covers, ForegroundAskedForTheMainWindowAndNoCoverOnTheRealMonitor) {
+  // The main window as large as the real primary, as the host makes it.
+  settings_.write("[Settings]\r\nWidth= " +
+                  std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
+                  "\r\nHeight= " +
+                  std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "\r\n");
   foreground = ForegroundProbe();
-  setForegroundCall(recordForeground);
+  hooks.foreground = recordForeground;
   const long long framesBefore = framesDrawn();
   coversWhileRunning = 99;
   const int code = runWithSteps({[] {

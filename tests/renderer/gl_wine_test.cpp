@@ -14,7 +14,6 @@
 #include "renderer/scene/star_pool.h"
 #include "renderer/wgl/wgl_context.h"
 #include "renderer/windows/win32_renderer.h"
-#include "renderer/windows/win32_window.h"
 #include "tests/renderer/trail_checks.h"
 
 namespace vantrel {
@@ -25,31 +24,37 @@ constexpr int kHeight = 240;
 
 using trailcheck::Rgb;
 
+// The renderer under test, from set-up to tear-down of the suite.
+Win32Renderer* renderer = nullptr;
+RendererState& rendererState() { return renderer->state(); }
+Scene& rendererScene() { return renderer->scene(); }
+TrailKeeper& trailKeeper() { return renderer->trails(); }
+HWND mainWindow() { return renderer->mainWindow(); }
+
 class RendererGl : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    ASSERT_TRUE(registerRendererClass(instance));
-    rendererState().screenWidth = kWidth;
-    rendererState().screenHeight = kHeight;
-    HWND window = createRendererWindow(instance, kWidth, kHeight);
-    ASSERT_NE(window, nullptr);
-    setMainWindow(window);
-    ASSERT_EQ(initOpenGL(), 1);
+    renderer = new Win32Renderer(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(renderer->openMainWindow(kWidth, kHeight));
+    ASSERT_EQ(rendererState().screenWidth, kWidth);
+    ASSERT_EQ(rendererState().screenHeight, kHeight);
+    ASSERT_EQ(renderer->initOpenGL(), 1);
     Scene& scene = rendererScene();
     scene.random.seed(1234);
     scene.starPool = createStarPool(scene.random);
   }
   static void TearDownTestSuite() {
-    shutdownRenderer();
+    renderer->shutdownRenderer();
     DestroyWindow(mainWindow());
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
+    delete renderer;
+    renderer = nullptr;
   }
 
   void SetUp() override {
-    ASSERT_TRUE(openGlReady());
+    ASSERT_TRUE(renderer->openGlReady());
     if (rendererState().screenWidth != kWidth ||
         rendererState().screenHeight != kHeight) {
       SendMessageA(mainWindow(), WM_SIZE, 0, MAKELPARAM(kWidth, kHeight));
@@ -304,7 +309,7 @@ TEST_F(RendererGl, WholeFramesDrawStarsRibbonAndGlows) {
   Scene& scene = rendererScene();
   scene.state.starCount = 1000;
   for (int frame = 1; frame <= 30; ++frame) {
-    runFrameAt(frame / 30.0f, 1.0f / 30.0f);
+    renderer->runFrameAt(frame / 30.0f, 1.0f / 30.0f);
   }
   EXPECT_GT(litPixels(), kWidth * kHeight / 4);
   // The watch of the back buffer saw no loss in a real run.

@@ -17,14 +17,39 @@ constexpr ScreenRect kPrimary = {0, 0, 1920, 1080};
 constexpr ScreenRect kMainWindow = {0, 0, 1920, 1080};
 constexpr ScreenRect kRight = {1920, 0, 3200, 1024};
 
-TEST(MonitorPlan, OneMonitorGetsNothingWhateverTheWindowSize) {
+TEST(MonitorPlan, OneMonitorGetsNothingWhenTheWindowFillsIt) {
   const std::vector<MonitorArea> one = {{kPrimary, true}};
-  for (const ScreenRect& window :
-       {kMainWindow, ScreenRect{0, 0, 640, 480}, ScreenRect{0, 0, 4000, 3000}}) {
+  for (const ScreenRect& window : {kMainWindow, ScreenRect{0, 0, 4000, 3000}}) {
     const MonitorPlan plan = planMonitors(one, window);
     EXPECT_TRUE(plan.scenes.empty());
     EXPECT_TRUE(plan.covers.empty());
   }
+  // A smaller window leaves strips of the primary to cover.
+  const MonitorPlan small = planMonitors(one, {0, 0, 640, 480});
+  EXPECT_TRUE(small.scenes.empty());
+  EXPECT_EQ(small.covers, (Rects{{0, 480, 1920, 1080}, {640, 0, 1920, 480}}));
+}
+
+// After a display change, before or without the main window following: the
+// primary is planned like any monitor, and the window's place is the
+// primary's.
+TEST(MonitorPlan, PrimaryChangedUnderTheWindowIsCoveredAndFollowed) {
+  const ScreenRect grown = {0, 0, 2560, 1440};
+  const MonitorPlan strips = planMonitors({{grown, true}}, kMainWindow);
+  EXPECT_TRUE(strips.scenes.empty());
+  EXPECT_EQ(strips.covers,
+            (Rects{{0, 1080, 2560, 1440}, {1920, 0, 2560, 1080}}));
+  // The old primary gone, another one primary: it is a whole monitor away.
+  const ScreenRect other = {-2560, 0, 0, 1440};
+  const std::vector<MonitorArea> moved = {{other, true}};
+  EXPECT_EQ(planMonitors(moved, kMainWindow).scenes, (Rects{other}));
+  ScreenRect place = {};
+  ASSERT_TRUE(primaryMonitorRect(moved, place));
+  EXPECT_EQ(place, other);
+  EXPECT_TRUE(planMonitors(moved, place).scenes.empty());
+  EXPECT_TRUE(planMonitors(moved, place).covers.empty());
+  EXPECT_FALSE(primaryMonitorRect({{kRight, false}, {{0, 0, 0, 0}, true}},
+                                  place));
 }
 
 TEST(MonitorPlan, AWholeOtherMonitorGetsAScene) {
@@ -63,8 +88,10 @@ TEST(MonitorPlan, PartlyOverlappedMonitorGetsStripsAndNoScene) {
   EXPECT_EQ(wide.covers, (Rects{{2400, 0, 3200, 1024}}));
   const MonitorPlan corner = planMonitors(two, {0, 0, 2400, 1000});
   EXPECT_TRUE(corner.scenes.empty());
-  EXPECT_EQ(corner.covers,
-            (Rects{{1920, 1000, 3200, 1024}, {2400, 0, 3200, 1000}}));
+  // Shorter than the primary: its strip below too, first in monitor order.
+  EXPECT_EQ(corner.covers, (Rects{{0, 1000, 1920, 1080},
+                                  {1920, 1000, 3200, 1024},
+                                  {2400, 0, 3200, 1000}}));
   // One pixel into the neighbour is enough to make it strips.
   const MonitorPlan sliver = planMonitors(two, {0, 0, 1921, 1080});
   EXPECT_TRUE(sliver.scenes.empty());

@@ -193,7 +193,11 @@ BOOL CALLBACK listProcessWindows(HWND window, LPARAM lParam) {
 }
 
 TEST_F(RendererProgram, OneMonitorGivesOneTopLevelWindowAndNoCover) {
-  settings_.write("[Settings]\r\nWidth= 640\r\nHeight= 480\r\n");
+  // The size the host writes: the primary's, which the window then fills.
+  settings_.write("[Settings]\r\nWidth= " +
+                  std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
+                  "\r\nHeight= " +
+                  std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "\r\n");
   HWND window = start();
   ASSERT_NE(window, nullptr);
   // Answered from the message loop, so the covers would be there by now.

@@ -33,6 +33,12 @@ int cursorCounter() {
 
 HWND rendererWindow() { return FindWindowA(nullptr, "Vantrel_VC"); }
 
+// Frames the running renderer has drawn; 0 before its window exists.
+long long framesDrawn() {
+  Win32Renderer* renderer = rendererOfWindow(rendererWindow());
+  return renderer != nullptr ? renderer->framesDrawn() : 0;
+}
+
 void pressEscape() {
   PostMessageA(rendererWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
@@ -46,7 +52,6 @@ class RendererRun : public ::testing::Test {
   }
   void TearDown() override {
     clearRendererRun();
-    setStarPoolAllocator(nullptr);
   }
   SettingsFileGuard settings_;
   int cursorBefore_ = 0;
@@ -109,16 +114,18 @@ void CALLBACK safetyQuit(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(RendererRun, FailedStarPoolEndsWithZeroBeforeTheLoop) {
-  setStarPoolAllocator([](std::size_t) -> void* { return nullptr; });
+  RendererHooks hooks;
+  hooks.starPool = [](std::size_t) -> void* { return nullptr; };
+  Win32Renderer renderer(GetModuleHandleA(nullptr), hooks);
   const UINT_PTR timer = SetTimer(nullptr, 0, 3000, safetyQuit);
-  const long long framesBefore = framesDrawn();
+  const long long framesBefore = renderer.framesDrawn();
   const DWORD start = GetTickCount();
-  EXPECT_EQ(runRenderer(GetModuleHandleA(nullptr)), 0);
+  EXPECT_EQ(renderer.run(), 0);
   EXPECT_LT(GetTickCount() - start, 2500u);  // did not wait in the loop
   KillTimer(nullptr, timer);
-  EXPECT_EQ(framesDrawn(), framesBefore);
+  EXPECT_EQ(renderer.framesDrawn(), framesBefore);
   EXPECT_EQ(cursorCounter(), cursorBefore_);
-  EXPECT_EQ(rendererScene().starPool, nullptr);
+  EXPECT_EQ(renderer.scene().starPool, nullptr);
 }
 
 // Takes OpenGL away from the renderer's window: a different pixel format set
@@ -154,11 +161,12 @@ TEST_F(RendererRun, WithoutOpenGlTheBlackWindowStillEnds) {
   ASSERT_NE(creationHook, nullptr);
   probe.framesBefore = framesDrawn();
   SetTimer(nullptr, 0, 300, escapeAfterFrames);
-  const int code = runRenderer(GetModuleHandleA(nullptr));
+  Win32Renderer renderer(GetModuleHandleA(nullptr));
+  const int code = renderer.run();
   UnhookWindowsHookEx(creationHook);
   ASSERT_TRUE(formatTaken);
   EXPECT_EQ(code, 0);
-  EXPECT_FALSE(openGlReady());
+  EXPECT_FALSE(renderer.openGlReady());
   EXPECT_GT(probe.framesAtStep[0], probe.framesBefore);  // drawing nothing
   EXPECT_EQ(cursorCounter(), cursorBefore_);
 }
