@@ -15,6 +15,13 @@ struct FrameLimits {
   bool powerSaving = false;    // the system saves power: kPowerSavingFrameRate
 };
 
+// A window a host gave the saver is a preview below this size.
+constexpr int kPreviewBelowWidth = 640;
+constexpr int kPreviewBelowHeight = 480;
+inline bool previewSized(int width, int height) {
+  return width < kPreviewBelowWidth || height < kPreviewBelowHeight;
+}
+
 // Refreshes a frame lasts at the rate the platform reports (Hz; a whole
 // number N stands for N up to N+1, an unusable one for 60 Hz, as for the
 // pacer). A display at 60 Hz or more is drawn at refresh/k with
