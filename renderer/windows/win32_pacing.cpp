@@ -2,7 +2,12 @@
 
 #include <mmsystem.h>
 
+#include "renderer/scene/frame_ceiling.h"
 #include "renderer/scene/frame_pacer.h"
+#include "renderer/windows/wgl_context.h"
+#include "renderer/windows/win32_display_power.h"
+#include "renderer/windows/win32_renderer.h"
+#include "renderer/windows/window_size.h"
 
 namespace vantrel {
 
@@ -13,6 +18,19 @@ HANDLE frameTimer = nullptr;
 bool finerTimer = false;
 bool turnPending = false;  // frameTimer is set and has not fired yet
 double countsPerSecond = 0.0;
+double refreshHz = 0.0;  // as Windows reports it
+FrameLimits limits;
+
+// Refreshes a frame from the rate and the limits: the main window's swap
+// interval where the swap paces, the pacer's frame where it does not.
+void applyFrameLimits() {
+  limits.powerSaving = savingPower();
+  const int refreshes = refreshesPerFrame(refreshHz, limits);
+  if (refreshes == pacer.refreshesPerFrame()) return;
+  pacer.setRefreshesPerFrame(refreshes);
+  makeMainWindowCurrent();
+  requestSwapInterval(refreshes);
+}
 
 double nowSeconds() {
   LARGE_INTEGER count;
@@ -33,6 +51,8 @@ void startFramePacing() {
   frameTimer = CreateWaitableTimerA(nullptr, TRUE, nullptr);
   pacer = FramePacer();
   turnPending = false;
+  limits = FrameLimits();
+  limits.maxFramesPerSecond = readMaxFramesPerSecond(kSettingsPath);
   followRefreshRate();
 }
 
@@ -49,12 +69,14 @@ void followRefreshRate() {
   mode.dmSize = sizeof(mode);
   const bool known = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
   // 0 and 1 stand for the hardware's default: the pacer takes 60 Hz.
-  pacer.setRefreshRate(known ? static_cast<double>(mode.dmDisplayFrequency)
-                             : 0.0);
+  refreshHz = known ? static_cast<double>(mode.dmDisplayFrequency) : 0.0;
+  pacer.setRefreshRate(refreshHz);
+  applyFrameLimits();
 }
 
 void scheduleNextFrame() {
   if (frameTimer == nullptr) return;
+  applyFrameLimits();
   const double wait = pacer.afterSwap(nowSeconds());
   if (wait <= 0.0) return;
   LARGE_INTEGER due;
