@@ -20,6 +20,7 @@ VANTREL_PACKAGES=(
   mate-screensaver xsecurelock dbus libglib2.0-bin dconf-service dconf-gsettings-backend
   libwayland-dev wayland-protocols libegl-dev libopengl-dev
   sway swayidle grim wtype weston
+  libsystemd-dev python3-dbusmock
 )
 
 vantrel_missing_packages() {

@@ -8,10 +8,13 @@
 #   wine      Vantrel.dll under Wine at 640x480
 #   uncapped  the hack's preview and Vantrel.dll with VANTREL_PACING=off: the
 #             scene at full speed, which pacing must leave as it was
+#   refresh   the hack on Xorg's dummy driver at 60, 120 and 144 Hz (as root;
+#             its swaps are not paced, so the rate shows the pacing)
 # at 50 stars (VANTREL_HOLD_STARS: the count a run starts with, so both
 # builds draw the same load however many frames they run), before and after. "before" is an earlier
-# build when given, otherwise this build with VANTREL_PACING=off (the same
-# frames back to back; the unmapped row then shows only this build).
+# build when given (paced as this one), otherwise this build with
+# VANTREL_PACING=off (the same frames back to back; the unmapped row then
+# shows only this build).
 # Rounds interleaved; medians printed.
 #
 #   VANTREL_BUILD_ROOT=dir          build folders (default ./build)
@@ -154,12 +157,14 @@ measure_wine() {
 }
 
 HACK_BEFORE="${BASE_HACK:-$HACK}"
+HACK_BEFORE_PACING=off
+[ -n "$BASE_HACK" ] && HACK_BEFORE_PACING=on
 DLL_BEFORE="${BASE_DLL:-$DLL}"
 echo "Xvfb $DISPLAY 1024x768, ${SECONDS_TO_RUN} s a run, $ROUNDS rounds interleaved, 50 stars"
 echo "before: ${BASE_HACK:-this hack, pacing off} / ${BASE_DLL:-this Vantrel.dll, pacing off}"
 for round in $(seq 1 "$ROUNDS"); do
   for row in preview full unmapped; do
-    measure_hack "$row" before "$HACK_BEFORE" off
+    measure_hack "$row" before "$HACK_BEFORE" "$HACK_BEFORE_PACING"
     measure_hack "$row" after "$HACK" on
   done
   measure_hack uncapped before "$HACK_BEFORE" off
@@ -169,6 +174,41 @@ for round in $(seq 1 "$ROUNDS"); do
   measure_wine wine-uncapped before "$DLL_BEFORE" off || true
   measure_wine wine-uncapped after "$DLL" off || true
 done
+
+# The hack on the root window of Xorg's dummy driver at 640x480, switched
+# between 60, 120 and 144 Hz; rows refresh-60 and so on.
+measure_refresh() {
+  [ "$(id -u)" = 0 ] && command -v Xorg >/dev/null || return 0
+  source "$ROOT/scripts/xorg-dummy.sh"
+  local saved="$DISPLAY" hz timings column exe pid stats="$OUT/stats.txt"
+  timings="640 656 752 800 480 490 492 525"
+  { vantrel_xorg_server_flags
+    vantrel_xorg_dummy_screen 0 640x480_60 "25.2 $timings" 20.0-160.0; } >"$OUT/xorg.conf"
+  vantrel_xorg_display "$OUT" || { export DISPLAY="$saved"; return 0; }
+  xrandr --newmode 640x480_120 50.4 $timings && xrandr --addmode DUMMY0 640x480_120
+  xrandr --newmode 640x480_144 60.48 $timings && xrandr --addmode DUMMY0 640x480_144
+  for round in $(seq 1 "$ROUNDS"); do
+    for hz in 60 120 144; do
+      xrandr --output DUMMY0 --mode "640x480_$hz"
+      for column in before after; do
+        exe="$HACK"; [ "$column" = before ] && exe="$HACK_BEFORE"
+        rm -f "$stats"
+        env -u XSCREENSAVER_WINDOW VANTREL_HOLD_STARS=50 VANTREL_FRAME_STATS="$stats" \
+          "$exe" --root >/dev/null 2>&1 &
+        pid=$!
+        sleep "$SECONDS_TO_RUN"
+        kill -TERM "$pid" 2>/dev/null || true
+        wait "$pid" || true
+        awk -v r="refresh-$hz" -v c="$column" '$1 == "frames" { f = $2 } $1 == "seconds" { s = $2 }
+          $1 == "cpu" { u = $2 } END { if (s > 0) printf "%s %s %.1f %.3f\n", r, c, f / s, u / s }' \
+          "$stats" >> "$OUT/runs"
+      done
+    done
+  done
+  vantrel_xorg_stop
+  export DISPLAY="$saved"
+}
+measure_refresh
 
 python3 - "$OUT/runs" <<'PY'
 import statistics, sys
@@ -188,7 +228,10 @@ rows = [("preview", "hack, 320x240 preview window", True),
         ("unmapped", "hack, preview window unmapped", False),
         ("wine", "Vantrel.dll under Wine, 640x480", True),
         ("uncapped", "hack preview, pacing off", True),
-        ("wine-uncapped", "Vantrel.dll 640x480, pacing off", True)]
+        ("wine-uncapped", "Vantrel.dll 640x480, pacing off", True),
+        ("refresh-60", "hack on Xorg dummy at 60 Hz", True),
+        ("refresh-120", "hack on Xorg dummy at 120 Hz", True),
+        ("refresh-144", "hack on Xorg dummy at 144 Hz", True)]
 print("| what | before | after |\n|---|---|---|")
 for key, label, show in rows:
     print(f"| {label} | {cell(key, 'before', show)} | {cell(key, 'after', show)} |")

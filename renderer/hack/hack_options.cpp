@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "renderer/scene/frame_ceiling.h"
+
 namespace vantrel {
 
 namespace {
@@ -91,6 +93,12 @@ std::string applyValue(const std::string& name, const char* value,
       return "--speed needs a whole number from 1 to 200, not " +
              quotedArgument(value);
     }
+  } else if (name == "max-fps") {
+    if (!parseInRange(value, kMinFrameCeiling, kMaxFrameCeiling,
+                      options.maxFps)) {
+      return "--max-fps needs a whole number from 10 to 240, not " +
+             quotedArgument(value);
+    }
   } else if (!parseInRange(value, 0, kHackMaxStars, options.stars)) {
     return "--stars needs a whole number from 0 to 1000, not " +
            quotedArgument(value);
@@ -99,7 +107,8 @@ std::string applyValue(const std::string& name, const char* value,
 }
 
 bool takesValue(const std::string& name) {
-  return name == "window-id" || name == "speed" || name == "stars";
+  return name == "window-id" || name == "speed" || name == "stars" ||
+         name == "max-fps";
 }
 
 }  // namespace
@@ -162,7 +171,7 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
 std::string hackUsage(const char* programName) {
   return std::string("usage: ") + programName +
          " [--root | --window-id ID | --wayland] [--speed N] [--stars N]"
-         " [--fps]\n"
+         " [--max-fps N] [--fps]\n"
          "       " + std::string(programName) + " --add-to-xscreensaver\n"
          "  Vantrel's star flight as an XScreenSaver hack.\n"
          "  --root          draw on XSCREENSAVER_WINDOW, or on the root "
@@ -174,6 +183,10 @@ std::string hackUsage(const char* programName) {
          "  --speed N       flight speed, 1 to 200 (default 10)\n"
          "  --stars N       starting number of stars, 0 to 1000 (default 50);\n"
          "                  it then grows by one every 11 frames\n"
+         "  --max-fps N     at most N frames a second, 10 to 240; without it,\n"
+         "                  near 60 (every other refresh at 120 Hz, ...);\n"
+         "                  half that in a small preview, 30 or fewer while\n"
+         "                  the power-saver profile is on\n"
          "  --fps           print the frame rate to standard error once a "
          "second\n"
          "  --add-to-xscreensaver\n"

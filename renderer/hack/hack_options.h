@@ -21,6 +21,9 @@ struct HackOptions {
   unsigned long windowId = 0;  // the X window id for WindowId
   int speed = 10;    // the scene's speed, kHackMinSpeed..kHackMaxSpeed
   int stars = 50;    // the starting star count, 0..kHackMaxStars
+  // The frame ceiling, kMinFrameCeiling..kMaxFrameCeiling; 0: none but the
+  // display's own (frame_ceiling.h).
+  int maxFps = 0;
   bool fps = false;  // print the frame rate to stderr once a second
   bool wayland = false;  // every output of a Wayland desktop, not X11
   bool help = false;

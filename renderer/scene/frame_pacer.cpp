@@ -32,6 +32,15 @@ void FramePacer::setRefreshRate(double reportedHz) {
   refresh_ = refreshPeriods(reportedHz);
 }
 
+void FramePacer::setRefreshesPerFrame(int refreshes) {
+  refreshes = std::max(1, refreshes);
+  if (refreshes == refreshes_) return;
+  refreshes_ = refreshes;
+  // Swaps timed at the old interval say nothing of the new one.
+  measuredCount_ = 0;
+  probeHits_ = 0;
+}
+
 void FramePacer::pause() {
   measured_ = false;
   probing_ = false;
@@ -66,14 +75,15 @@ double FramePacer::afterSwap(double now) {
 }
 
 void FramePacer::judgeSwaps(double interval) {
-  // A stall counts as two refreshes, so it hides fast swaps only briefly.
-  intervals_[next_] = std::min(interval, 2.0 * refresh_.longest);
+  // A stall counts as two frame periods, so it hides fast swaps only
+  // briefly.
+  intervals_[next_] = std::min(interval, 2.0 * period());
   next_ = (next_ + 1) % kWindow;
   measuredCount_ = std::min(measuredCount_ + 1, kWindow);
   if (measuredCount_ < kWindow) return;
   double total = 0.0;
   for (double each : intervals_) total += each;
-  if (total >= kWindow * kPacedShare * refresh_.shortest) return;
+  if (total >= kWindow * kPacedShare * refreshes_ * refresh_.shortest) return;
   waiting_ = true;
   lastTarget_ = lastSwap_;
   sinceProbe_ = 0;
@@ -81,7 +91,8 @@ void FramePacer::judgeSwaps(double interval) {
 }
 
 void FramePacer::judgeProbe(double interval) {
-  probeHits_ = interval >= kFastShare * refresh_.shortest ? probeHits_ + 1 : 0;
+  const double shortestFrame = refreshes_ * refresh_.shortest;
+  probeHits_ = interval >= kFastShare * shortestFrame ? probeHits_ + 1 : 0;
   if (probeHits_ < kProbeHitsNeeded) return;
   waiting_ = false;
   measuredCount_ = 0;

@@ -23,18 +23,23 @@ class FramePacer {
 
   // The display's rate as the platform reports it; may change at any time.
   void setRefreshRate(double reportedHz);
+  // Refreshes each frame is shown for (refreshesPerFrame): the swap
+  // interval asked for, and the frame period of a waiting pacer. A paced
+  // swap then takes that many refreshes.
+  void setRefreshesPerFrame(int refreshes);
   // After a frame's swaps returned at `now`: seconds to wait before the next
-  // frame, 0 while the swap paces itself. Never more than one refresh, or
-  // two after a frame that ran early to test the swap.
+  // frame, 0 while the swap paces itself. Never more than one frame period,
+  // or two after a frame that ran early to test the swap.
   double afterSwap(double now);
   // Frames stopped for a while (nothing shown, inactive): the next swap is
   // not measured against the last.
   void pause();
 
   bool waiting() const { return waiting_; }
-  // The refresh a waiting frame is held to: the longest the report allows,
-  // so frames never outrun the display.
-  double period() const { return refresh_.longest; }
+  int refreshesPerFrame() const { return refreshes_; }
+  // The frame period a waiting frame is held to: its refreshes at the
+  // longest the report allows, so frames never outrun the display.
+  double period() const { return refreshes_ * refresh_.longest; }
 
  private:
   static constexpr int kWindow = 8;       // swaps judged together
@@ -46,11 +51,12 @@ class FramePacer {
   // Swaps are judged against the shortest refresh the report allows: a
   // display a little faster than reported must not look unpaced.
   RefreshPeriods refresh_ = {1.0 / 60.0, 1.0 / 60.0};
+  int refreshes_ = 1;  // a frame's refreshes
   bool waiting_ = false;  // the swaps were found unpaced
   bool measured_ = false;  // lastSwap_ holds a swap of the running spell
   double lastSwap_ = 0.0;
   double lastTarget_ = 0.0;  // when the last frame was due to start
-  double intervals_[kWindow] = {};  // the last swap intervals, at most 2 refreshes
+  double intervals_[kWindow] = {};  // the last swap intervals, at most 2 frame periods
   int measuredCount_ = 0;  // of them filled since waiting last stopped
   int next_ = 0;
   int sinceProbe_ = 0;

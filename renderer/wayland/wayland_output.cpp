@@ -115,11 +115,12 @@ void onGeometry(void*, wl_output*, std::int32_t, std::int32_t, std::int32_t,
                 std::int32_t) {}
 
 void onMode(void* data, wl_output*, std::uint32_t flags, std::int32_t width,
-            std::int32_t height, std::int32_t) {
+            std::int32_t height, std::int32_t milliHz) {
   if ((flags & WL_OUTPUT_MODE_CURRENT) == 0) return;
   auto& output = *static_cast<WaylandOutput*>(data);
   output.modeWidth = width;
   output.modeHeight = height;
+  output.modeMilliHz = milliHz;
 }
 
 // A complete description: an output that came while the saver runs, or
@@ -225,6 +226,7 @@ void destroyOutputSurface(WaylandOutput& output) {
   output.surface = nullptr;
   output.width = output.height = 0;
   output.configured = output.sizeChanged = output.frameDue = false;
+  output.framesToSkip = 0;
   output.covered = output.opaqueKept = false;
   // A new surface's picture starts afresh, as a new output's does: its view
   // was released with the picture and starts again with the next one.

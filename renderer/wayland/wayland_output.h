@@ -25,6 +25,7 @@ struct WaylandOutput {
   wl_output* output = nullptr;
   std::int32_t scale = 1;           // buffer pixels per surface unit
   int modeWidth = 0, modeHeight = 0;  // the current mode, in pixels
+  int modeMilliHz = 0;  // the current mode's refresh; 0: unknown
   OutputPresence presence;  // the surface's steps, from the events
 
   wl_surface* surface = nullptr;
@@ -43,6 +44,7 @@ struct WaylandOutput {
   bool configured = false;    // a configure came and was acknowledged
   bool sizeChanged = false;   // size or scale differs from the picture's
   bool frameDue = false;      // the compositor asked for the next frame
+  int framesToSkip = 0;  // frame callbacks left before the next drawing
   bool covered = false;       // black, never drawn on: its GL start failed
 
   SceneView view;

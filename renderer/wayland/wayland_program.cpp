@@ -9,6 +9,8 @@
 
 #include "renderer/gl/gl_scene.h"
 #include "renderer/hack/hack_clock.h"
+#include "renderer/hack/power_profile_watch.h"
+#include "renderer/scene/frame_ceiling.h"
 #include "renderer/hack/stop_signals.h"
 #include "renderer/wayland/wayland_client.h"
 #include "renderer/wayland/wayland_cover.h"
@@ -24,6 +26,8 @@ struct WaylandHack {
   PictureSettings settings;
   long long frames = 0;
   std::uint32_t nextSeed = 0;
+  FrameLimits limits;
+  PowerProfileWatch power;
 };
 
 std::string connect(WaylandHack& hack) {
@@ -56,6 +60,23 @@ void startSettings(WaylandHack& hack, const HackOptions& options) {
   settings.startNanoseconds = monotonicNanoseconds();
   settings.startMilliseconds = monotonicMilliseconds();
   hack.nextSeed = static_cast<std::uint32_t>(settings.startNanoseconds);
+  hack.limits.maxFramesPerSecond = options.maxFps;
+  hack.power.start();
+}
+
+// Frames evenly spaced at a whole divisor of the output's refresh: only
+// every k-th frame callback is drawn on. True when this one is passed over;
+// a commit without a buffer asks for the next.
+bool skipFrame(WaylandHack& hack, WaylandOutput& output) {
+  if (output.framesToSkip <= 0) {
+    output.framesToSkip =
+        refreshesPerFrame(output.modeMilliHz / 1000.0, hack.limits) - 1;
+    return false;
+  }
+  --output.framesToSkip;
+  requestNextFrame(output);
+  wl_surface_commit(output.surface);
+  return true;
 }
 
 void applyOutputStep(WaylandHack& hack, WaylandOutput& output,
@@ -130,6 +151,7 @@ void drawDueOutputs(WaylandHack& hack) {
     if (!output->pictureStarted && !startOutputPicture(hack, *output)) {
       continue;
     }
+    if (hack.settings.switches.paced && skipFrame(hack, *output)) continue;
     drawPicture(*output, hack.egl, hack.settings);
     ++hack.frames;
     reportFrameRate(output->meter, clockSeconds(CLOCK_MONOTONIC),
@@ -155,15 +177,18 @@ bool waitForEvents(WaylandHack& hack, bool block) {
     pending = true;
   }
   const short events = static_cast<short>(pending ? POLLIN | POLLOUT : POLLIN);
-  pollfd fds[2] = {{wl_display_get_fd(display), events, 0},
-                   {stopSignalDescriptor(), POLLIN, 0}};
-  const int ready = poll(fds, fds[1].fd >= 0 ? 2 : 1, block ? 1000 : 0);
+  // NOTE: poll skips an entry whose descriptor is negative.
+  pollfd fds[3] = {{wl_display_get_fd(display), events, 0},
+                   {stopSignalDescriptor(), POLLIN, 0},
+                   hack.power.pollEntry()};
+  const int ready = poll(fds, 3, block ? 1000 : 0);
   if (ready > 0 && (fds[0].revents & POLLIN) != 0) {
     if (wl_display_read_events(display) < 0) return false;
   } else {
     wl_display_cancel_read(display);
     if (ready > 0 && (fds[0].revents & (POLLERR | POLLHUP)) != 0) return false;
   }
+  if (hack.power.process()) hack.limits.powerSaving = hack.power.powerSaving();
   return wl_display_dispatch_pending(display) >= 0;
 }
 

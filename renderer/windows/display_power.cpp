@@ -21,4 +21,9 @@ DisplayPower displayPowerFrom(DisplayPowerSetting setting,
   return DisplayPower::Unknown;
 }
 
+DisplayPower powerSavingFrom(const unsigned char* data, std::size_t length) {
+  // The same 32-bit value, 0 or 1, as the older display setting.
+  return displayPowerFrom(DisplayPowerSetting::MonitorPowerOn, data, length);
+}
+
 }  // namespace vantrel

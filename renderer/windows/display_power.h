@@ -19,4 +19,8 @@ enum class DisplayPower { Off, On, Unknown };
 DisplayPower displayPowerFrom(DisplayPowerSetting setting,
                               const unsigned char* data, std::size_t length);
 
+// GUID_POWER_SAVING_STATUS (battery saver): 1 on, 0 off; Unknown for
+// another value or data too short. Off and On stand for saving power or not.
+DisplayPower powerSavingFrom(const unsigned char* data, std::size_t length);
+
 }  // namespace vantrel

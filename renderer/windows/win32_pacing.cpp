@@ -10,7 +10,7 @@ double FramePacing::nowSeconds() const {
   return static_cast<double>(count.QuadPart) / countsPerSecond_;
 }
 
-void FramePacing::start() {
+void FramePacing::start(int maxFramesPerSecond) {
   LARGE_INTEGER frequency;
   if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) {
     return;  // no clock to pace by: frames run as the swap lets them
@@ -21,6 +21,8 @@ void FramePacing::start() {
   frameTimer_ = CreateWaitableTimerA(nullptr, TRUE, nullptr);
   pacer_ = FramePacer();
   turnPending_ = false;
+  limits_ = FrameLimits();
+  limits_.maxFramesPerSecond = maxFramesPerSecond;
   followRefreshRate();
 }
 
@@ -37,8 +39,16 @@ void FramePacing::followRefreshRate() {
   mode.dmSize = sizeof(mode);
   const bool known = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
   // 0 and 1 stand for the hardware's default: the pacer takes 60 Hz.
-  pacer_.setRefreshRate(known ? static_cast<double>(mode.dmDisplayFrequency)
-                              : 0.0);
+  refreshHz_ = known ? static_cast<double>(mode.dmDisplayFrequency) : 0.0;
+  pacer_.setRefreshRate(refreshHz_);
+}
+
+int FramePacing::applyFrameLimits(bool powerSaving) {
+  limits_.powerSaving = powerSaving;
+  const int refreshes = refreshesPerFrame(refreshHz_, limits_);
+  if (refreshes == pacer_.refreshesPerFrame()) return 0;
+  pacer_.setRefreshesPerFrame(refreshes);
+  return refreshes;
 }
 
 void FramePacing::scheduleNextFrame() {

@@ -4,18 +4,24 @@
 // asked for only while the renderer runs. Platform header.
 #include <windows.h>
 
+#include "renderer/scene/frame_ceiling.h"
 #include "renderer/scene/frame_pacer.h"
 
 namespace vantrel {
 
 class FramePacing {
  public:
-  // The finer timer, the waitable timer and the display's current rate.
-  void start();
+  // The finer timer, the waitable timer and the display's current rate;
+  // frames at most `maxFramesPerSecond` a second (0: the display's ceiling).
+  void start(int maxFramesPerSecond);
   // Gives the finer timer back.
   void stop();
   // The display's rate again, after WM_DISPLAYCHANGE.
   void followRefreshRate();
+  // Refreshes a frame from the rate and the limits, battery saver's
+  // included; 0 when unchanged, else the new count, which the caller asks
+  // of the main window's swap too.
+  int applyFrameLimits(bool powerSaving);
   // After a frame's swaps: when the next frame is due.
   void scheduleNextFrame();
   // Frames stopped for a while: the next one is due at once and its swap is
@@ -33,6 +39,8 @@ class FramePacing {
   bool finerTimer_ = false;
   bool turnPending_ = false;  // frameTimer_ is set and has not fired yet
   double countsPerSecond_ = 0.0;
+  double refreshHz_ = 0.0;  // as Windows reports it
+  FrameLimits limits_;
 };
 
 }  // namespace vantrel

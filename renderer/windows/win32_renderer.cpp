@@ -142,7 +142,10 @@ int Win32Renderer::runMessageLoop() {
     if (active_ != 0 && power_.displayOn()) {
       if (!pacing_.awaitFrameTurn()) continue;  // a message came first
       runFrame();
-      if (switches_.measuring.paced) pacing_.scheduleNextFrame();
+      if (switches_.measuring.paced) {
+        followFrameLimits();
+        pacing_.scheduleNextFrame();
+      }
     } else {
       pacing_.pause();
       WaitMessage();
@@ -168,7 +171,7 @@ int Win32Renderer::run() {
   }
   openOtherMonitors();
   requestForeground(window_, hooks_.foreground);
-  pacing_.start();
+  pacing_.start(readMaxFramesPerSecond(kSettingsPath));
   power_.watch(window_);
   const int exitCode = runMessageLoop();
   power_.stop();
@@ -203,6 +206,13 @@ void Win32Renderer::onKey(WPARAM key) {
 void Win32Renderer::onDisplayChange() {
   monitors_.followDisplayChange();
   pacing_.followRefreshRate();
+}
+
+void Win32Renderer::followFrameLimits() {
+  const int refreshes = pacing_.applyFrameLimits(power_.savingPower());
+  if (refreshes == 0 || context_ == nullptr) return;
+  makeMainWindowCurrent();
+  requestSwapInterval(refreshes);
 }
 
 LRESULT Win32Renderer::onPowerBroadcast(WPARAM event, LPARAM setting) {

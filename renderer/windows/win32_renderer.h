@@ -73,6 +73,9 @@ class Win32Renderer final : public WindowOwner {
   void presentFrame(double elapsedSeconds, float frameDelta);
   void openOtherMonitors();
   void writeStats();
+  // The frame ceiling again from the rate, the user's limit and battery
+  // saver; a new count of refreshes a frame goes to the main window's swap.
+  void followFrameLimits();
   static void swapMainWindow(void* renderer);
 
   HINSTANCE instance_;

@@ -1,6 +1,7 @@
 #include "renderer/windows/window_size.h"
 
 #include "common/ini_file.h"
+#include "renderer/scene/frame_ceiling.h"
 #include "renderer/scene/renderer_state.h"
 
 namespace vantrel {
@@ -23,6 +24,17 @@ WindowSize readWindowSize(const std::string& path) {
       readProfileInt(path, "Settings", "Height", kDefaultScreenHeight),
       kDefaultScreenHeight);
   return size;
+}
+
+int chooseMaxFramesPerSecond(int valueRead) {
+  // NOTE: the renderer writes no log: a bad value is ignored for the default.
+  if (valueRead < kMinFrameCeiling || valueRead > kMaxFrameCeiling) return 0;
+  return valueRead;
+}
+
+int readMaxFramesPerSecond(const std::string& path) {
+  return chooseMaxFramesPerSecond(
+      readProfileInt(path, "Settings", "MaxFramesPerSecond", 0));
 }
 
 }  // namespace vantrel

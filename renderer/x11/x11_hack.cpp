@@ -47,6 +47,7 @@ std::string openAdoptedWindow(Display* display, const HackOptions& options,
   std::string error;
   const Window window = adoptedWindowId(display, options, error);
   if (window == 0) return error;
+  hack.hostWindow = window != DefaultRootWindow(display);
   int screen = 0;
   if (!windowScreen(display, window, screen)) {
     return hexId(window) + " is no window";
@@ -67,6 +68,19 @@ void swapHackBuffers(void* context) {
 
 ViewSize surfaceSize(const Hack& hack) {
   return ViewSize{hack.surface.width, hack.surface.height};
+}
+
+// Refreshes a frame from the monitor's rate and the limits: the swap
+// interval where the swap paces, the pacer's frame where it does not.
+void applyFrameLimits(Hack& hack) {
+  hack.limits.preview = hack.hostWindow && previewSized(hack.surface.width,
+                                                        hack.surface.height);
+  FramePacer& pacer = hack.view.pacer();
+  pacer.setRefreshRate(hack.refreshHz);
+  const int refreshes = refreshesPerFrame(hack.refreshHz, hack.limits);
+  if (refreshes == pacer.refreshesPerFrame()) return;
+  requestSwapInterval(hack.surface.display, hack.surface.window, refreshes);
+  pacer.setRefreshesPerFrame(refreshes);
 }
 
 ClockReading clockNow() {
@@ -94,6 +108,7 @@ void startHackScene(Hack& hack, const HackOptions& options) {
   state.starCount = options.stars;
   hack.seed = static_cast<std::uint32_t>(monotonicNanoseconds());
   hack.printFps = options.fps;
+  hack.limits.maxFramesPerSecond = options.maxFps;
   hack.switches = measuringSwitchesFrom(std::getenv("VANTREL_BARE_FRAME"),
                                         std::getenv("VANTREL_KEPT_PICTURE"),
                                         std::getenv("VANTREL_HOLD_STARS"),
@@ -111,12 +126,14 @@ bool startHackGl(Hack& hack) {
   hack.context = createCurrentContext(hack.surface.display, hack.surface.window,
                                       hack.visual);
   if (hack.context == nullptr) return false;
-  // Paced to the display where the driver can; the pacer covers the rest.
-  requestSwapInterval(hack.surface.display, hack.surface.window, 1);
   const Window root = RootWindow(hack.surface.display, hack.visual->screen);
   hack.surface.refreshEventBase = watchRefreshRate(hack.surface.display, root);
-  hack.view.pacer().setRefreshRate(
-      currentRefreshRate(hack.surface.display, hack.surface.window));
+  hack.refreshHz =
+      currentRefreshRate(hack.surface.display, hack.surface.window);
+  hack.power.start();
+  // Paced to the display where the driver can; the pacer covers the rest.
+  requestSwapInterval(hack.surface.display, hack.surface.window, 1);
+  applyFrameLimits(hack);
   return true;
 }
 
@@ -144,9 +161,13 @@ bool handleHackEvents(Hack& hack) {
   if (events.closed || x11WindowLost()) return false;
   if (events.resized) hack.view.resize(surfaceSize(hack));
   if (events.refreshChanged) {
-    hack.view.pacer().setRefreshRate(
-        currentRefreshRate(hack.surface.display, hack.surface.window));
+    hack.refreshHz =
+        currentRefreshRate(hack.surface.display, hack.surface.window);
   }
+  if (hack.power.process()) {
+    hack.limits.powerSaving = hack.power.powerSaving();
+  }
+  applyFrameLimits(hack);
   // NOTE: the map state costs round trips, so it is asked for ten times a
   // second while frames run; a hidden window waits for an event anyway.
   const double now = clockSeconds(CLOCK_MONOTONIC);

@@ -9,6 +9,8 @@
 #include "renderer/gl/scene_view.h"
 #include "renderer/hack/frame_rate_meter.h"
 #include "renderer/hack/hack_options.h"
+#include "renderer/hack/power_profile_watch.h"
+#include "renderer/scene/frame_ceiling.h"
 // NOTE: X11 headers last: their None macro would break KeyResult::None.
 #include "renderer/x11/glx_context.h"
 #include "renderer/x11/x11_window.h"
@@ -28,6 +30,12 @@ struct Hack {
   double frameDueAt = 0.0;      // monotonic seconds
   double startedAt = 0.0;  // monotonic seconds
   bool printFps = false;
+  // A window the host gave (--window-id, XSCREENSAVER_WINDOW): a small one
+  // is a preview.
+  bool hostWindow = false;
+  double refreshHz = 0.0;  // the monitor's, as XRandR reports it
+  FrameLimits limits;
+  PowerProfileWatch power;
 };
 
 // Speed, starting stars, random seed, --fps and the measuring switches.
@@ -36,14 +44,14 @@ void startHackScene(Hack& hack, const HackOptions& options);
 // foreign one. Returns the error text, empty on success.
 std::string openHackWindow(Display* display, const HackOptions& options,
                            Hack& hack);
-// Context, swap interval 1 and the display's rate. False without a current
-// context.
+// Context, the display's rate and the swap interval it asks for, and the
+// power profile's watch. False without a current context.
 bool startHackGl(Hack& hack);
 // The view on the window: its GL state, black buffers, kept picture, stars
 // and clock. False when the star pool cannot be had.
 bool startHackView(Hack& hack);
-// Takes the queued events and sees whether the window shows; false when the
-// hack should end.
+// Takes the queued events and the power profile's news, and sees whether
+// the window shows; false when the hack should end.
 bool handleHackEvents(Hack& hack);
 // The view's frame and the swap.
 void runHackFrame(Hack& hack);

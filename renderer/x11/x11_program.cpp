@@ -24,13 +24,13 @@ std::string runHack(Display* display, const HackOptions& options, Hack& hack) {
   while (!stopRequested() && handleHackEvents(hack)) {
     if (!hack.shown) {
       // Nothing shows: wait until an event says otherwise.
-      waitForX(display, -1.0);
+      waitForX(display, -1.0, hack.power.pollEntry());
       continue;
     }
     // An event that ends the wait early is handled, then the wait goes on.
     const double wait = secondsToNextHackFrame(hack);
     if (wait > 0.0) {
-      waitForX(display, wait);
+      waitForX(display, wait, hack.power.pollEntry());
       continue;
     }
     runHackFrame(hack);

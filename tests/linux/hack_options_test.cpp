@@ -21,6 +21,7 @@ TEST(HackOptions, NoArgumentsGiveAnOwnWindowAndTheSceneDefaults) {
   EXPECT_EQ(result.options.stars, 50);
   EXPECT_FALSE(result.options.fps);
   EXPECT_FALSE(result.options.help);
+  EXPECT_EQ(result.options.maxFps, 0);
 }
 
 TEST(HackOptions, OneOrTwoDashesAndEveryOption) {
@@ -29,14 +30,18 @@ TEST(HackOptions, OneOrTwoDashesAndEveryOption) {
     const std::string speed = std::string(dashes) + "speed";
     const std::string stars = std::string(dashes) + "stars";
     const std::string fps = std::string(dashes) + "fps";
-    const HackParse result = parse(
-        {root.c_str(), speed.c_str(), "200", stars.c_str(), "0", fps.c_str()});
+    const std::string maxFps = std::string(dashes) + "max-fps";
+    const HackParse result =
+        parse({root.c_str(), speed.c_str(), "200", stars.c_str(), "0",
+               fps.c_str(), maxFps.c_str(), "240"});
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.options.target, HackTarget::Root);
     EXPECT_EQ(result.options.speed, 200);
     EXPECT_EQ(result.options.stars, 0);
     EXPECT_TRUE(result.options.fps);
+    EXPECT_EQ(result.options.maxFps, 240);
   }
+  EXPECT_EQ(parse({"--max-fps", "10"}).options.maxFps, 10);
   EXPECT_TRUE(parse({"--help"}).options.help);
   EXPECT_TRUE(parse({"-h"}).options.help);
 }
@@ -77,6 +82,11 @@ TEST(HackOptions, BadArgumentsGiveOneLineNamingThem) {
       {"--speed", "-3"},
       {"--speed", ""},
       {"--stars", "1001"},
+      {"--max-fps", "9"},
+      {"--max-fps", "241"},
+      {"--max-fps", "0"},
+      {"--max-fps", "60fps"},
+      {"--max-fps"},
       {"--stars", "99999999999999999999999"},
       {"--window-id", "0"},
       {"--window-id", "0x"},
@@ -137,7 +147,8 @@ TEST(HackOptions, XScreenSaverWindowOrTheRoot) {
 TEST(HackOptions, UsageNamesEveryOption) {
   const std::string usage = hackUsage("vantrel");
   for (const char* word : {"--root", "--window-id", "--speed", "--stars",
-                           "--fps", "XSCREENSAVER_WINDOW", "standard error",
+                           "--fps", "--max-fps", "XSCREENSAVER_WINDOW",
+                           "standard error", "power-saver",
                            "--add-to-xscreensaver"}) {
     EXPECT_NE(usage.find(word), std::string::npos) << word;
   }

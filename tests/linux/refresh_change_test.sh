@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The hack follows the refresh rate of the monitor it is on. Xvfb reports
 # none, so this runs on Xorg's dummy driver: a 320x240 screen at 60 Hz,
-# switched by XRandR to a 30 Hz mode of the same size and back while the
-# hack draws on the root window; then a second head at 30 Hz beside the
-# first, and the hack's own window moved from one to the other. Its swaps
-# are not paced there, so the frames it prints each second show the rate it
-# paces to.
+# switched by XRandR to 30, 120 and 144 Hz modes of the same size and back
+# while the hack draws on the root window (60, 30, 60 and 72 frames a
+# second: a whole divisor of the refresh near 60); then a second head at
+# 30 Hz beside the first, and the hack's own window moved from one to the
+# other; then a small window a host gives it (half rate), and the
+# power-saver profile of a stand-in power-profiles-daemon on a private
+# system bus (30 frames a second, then 60 again). Its swaps are not paced
+# there, so the frames it prints each second show the rate it paces to.
 #   refresh_change_test.sh HACK WORK_DIR
 set -euo pipefail
 HACK=$(realpath "$1")
@@ -16,8 +19,14 @@ source "$(dirname "$0")/../../scripts/xorg-dummy.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
 hack_pid=""
+window_pid=""
+mock_pid=""
+bus_pid=""
 cleanup() {
-  [ -n "$hack_pid" ] && kill "$hack_pid" 2>/dev/null || true
+  local pid
+  for pid in "$hack_pid" "$window_pid" "$mock_pid" "$bus_pid"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  done
   vantrel_xorg_stop
 }
 trap cleanup EXIT
@@ -26,11 +35,17 @@ trap cleanup EXIT
 # the clock and doubles the lines instead.
 {
   vantrel_xorg_server_flags
-  vantrel_xorg_dummy_screen 0 320x240 "12.576 320 336 368 800 240 243 247 262"
+  vantrel_xorg_dummy_screen 0 320x240 "12.576 320 336 368 800 240 243 247 262" \
+    20.0-160.0
 } > "$WORK/xorg.conf"
 vantrel_xorg_display "$WORK" || fail "Xorg with the dummy driver did not start"
 xrandr --newmode 320x240_30 12.576 320 336 368 800 240 243 247 524
 xrandr --addmode DUMMY0 320x240_30
+# The same lines at twice and 2.4 times the clock.
+xrandr --newmode 320x240_120 25.152 320 336 368 800 240 243 247 262
+xrandr --addmode DUMMY0 320x240_120
+xrandr --newmode 320x240_144 30.1824 320 336 368 800 240 243 247 262
+xrandr --addmode DUMMY0 320x240_144
 xrandr | grep -q '60.00\*' || fail "the screen is not at 60 Hz: $(xrandr)"
 
 env -u XSCREENSAVER_WINDOW "$HACK" --root --fps 2>"$WORK/fps.txt" &
@@ -54,6 +69,10 @@ expect_rates() {
 expect_rates 40 63 4 "60 Hz"
 xrandr --output DUMMY0 --mode 320x240_30
 expect_rates 27 31.6 3.5 "switched to 30 Hz"
+xrandr --output DUMMY0 --mode 320x240_120
+expect_rates 40 63 3.5 "switched to 120 Hz: every other refresh"
+xrandr --output DUMMY0 --mode 320x240_144
+expect_rates 40 75 3.5 "switched to 144 Hz: every other refresh"
 xrandr --output DUMMY0 --mode 320x240
 expect_rates 40 63 3.5 "back at 60 Hz"
 
@@ -85,4 +104,95 @@ expect_rates 40 63 3.5 "that head switched to 60 Hz"
 kill -TERM "$hack_pid"
 wait "$hack_pid" || fail "the hack did not end cleanly on SIGTERM"
 hack_pid=""
-echo "the hack followed 60, 30 and 60 Hz, and each head's rate"
+xrandr --output DUMMY1 --off
+
+# A host's small window (XScreenSaver's preview): half the ceiling.
+python3 - >"$WORK/window.txt" <<'PY' &
+import ctypes, time
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XDefaultRootWindow.restype = ctypes.c_ulong
+x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x.XCreateSimpleWindow.restype = ctypes.c_ulong
+x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + \
+    [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
+x.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+d = x.XOpenDisplay(None)
+w = x.XCreateSimpleWindow(d, x.XDefaultRootWindow(d), 0, 0, 300, 200, 0, 0, 0)
+x.XMapWindow(d, w)
+x.XSync(d, 0)
+print(w, flush=True)
+time.sleep(3600)
+PY
+window_pid=$!
+preview=""
+for _ in $(seq 1 50); do
+  preview=$(head -1 "$WORK/window.txt" 2>/dev/null || true)
+  [ -n "$preview" ] && break
+  sleep 0.1
+done
+[ -n "$preview" ] || fail "no window for the preview"
+: >"$WORK/fps.txt"
+XSCREENSAVER_WINDOW="$preview" "$HACK" --root --fps 2>"$WORK/fps.txt" &
+hack_pid=$!
+expect_rates 20 31.6 4 "a host's 300x200 window at 60 Hz"
+kill -TERM "$hack_pid"
+wait "$hack_pid" || fail "the hack did not end cleanly on SIGTERM"
+hack_pid=""
+kill "$window_pid"
+window_pid=""
+
+# power-profiles-daemon, stood in for by python3-dbusmock on a private
+# system bus: the power-saver profile holds the hack to 30 frames a second.
+mkdir -p "$WORK/bus"
+cat >"$WORK/bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>system</type>
+  <listen>unix:tmpdir=$WORK/bus</listen>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_type="method_call"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+  </policy>
+</busconfig>
+CONF
+dbus-daemon --config-file="$WORK/bus.conf" --print-address=1 --print-pid=1 \
+  --fork >"$WORK/bus.txt"
+bus_pid=$(sed -n 2p "$WORK/bus.txt")
+export DBUS_SYSTEM_BUS_ADDRESS=$(head -1 "$WORK/bus.txt")
+/usr/bin/python3 -m dbusmock --system --template power_profiles_daemon \
+  >"$WORK/mock.log" 2>&1 &
+mock_pid=$!
+set_profile() {
+  gdbus call --system --dest net.hadess.PowerProfiles \
+    --object-path /net/hadess/PowerProfiles \
+    --method org.freedesktop.DBus.Properties.Set net.hadess.PowerProfiles \
+    ActiveProfile "<'$1'>" >/dev/null
+}
+for _ in $(seq 1 50); do
+  set_profile balanced 2>/dev/null && break
+  sleep 0.1
+done
+set_profile balanced || fail "the stand-in power-profiles-daemon did not start"
+: >"$WORK/fps.txt"
+env -u XSCREENSAVER_WINDOW "$HACK" --root --fps 2>"$WORK/fps.txt" &
+hack_pid=$!
+expect_rates 40 63 3 "balanced profile"
+set_profile power-saver
+expect_rates 20 31.6 3.5 "power-saver profile"
+set_profile balanced
+expect_rates 40 63 3.5 "balanced again"
+kill "$mock_pid"
+mock_pid=""
+expect_rates 40 63 2.5 "the daemon gone"
+grep -q . "$WORK/fps.txt" && ! grep -v ' fps' <(tr '\r' '\n' <"$WORK/fps.txt") | grep -q . \
+  || fail "the hack said more than its rates: $(cat "$WORK/fps.txt")"
+kill -TERM "$hack_pid"
+wait "$hack_pid" || fail "the hack did not end cleanly on SIGTERM"
+hack_pid=""
+echo "the hack followed 60, 30, 120, 144 and 60 Hz, each head's rate, a preview and the power profile"

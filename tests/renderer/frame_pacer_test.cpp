@@ -1,11 +1,15 @@
 // The pacer's decisions against simulated swaps: paced ones, unpaced ones,
-// slow frames, a display that starts pacing, a clock that jumps.
+// slow frames, a display that starts pacing, a clock that jumps; and the
+// refreshes a frame lasts at each rate and limit.
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <limits>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "renderer/scene/frame_ceiling.h"
 #include "renderer/scene/frame_pacer.h"
 
 namespace vantrel {
@@ -24,13 +28,18 @@ struct Loop {
   double display = k60;
   double oversleep = 0.0003;
   double jitter = 0.0;  // every other paced swap returns this much later
+  int interval = 1;  // refreshes a paced swap waits for, at least
+  double lastVblank = 0.0;
   std::vector<double> swaps;
   std::vector<double> waits;
 
   void run(int frames) {
     for (int i = 0; i < frames; ++i) {
       now += work;
-      if (vsync) now = (std::floor(now / display) + 1.0) * display;
+      if (vsync) {
+        const double next = (std::floor(now / display) + 1.0) * display;
+        now = lastVblank = std::max(next, lastVblank + interval * display);
+      }
       if (vsync && i % 2 == 1) now += jitter;
       swaps.push_back(now);
       const double wait = pacer.afterSwap(now);
@@ -185,6 +194,127 @@ TEST(FramePacer, APauseIsNotTakenForASlowSwap) {
   loop.run(3);
   EXPECT_TRUE(loop.pacer.waiting());
   EXPECT_GT(loop.waits.back(), 0.0);
+}
+
+// Every rate the issue names, as X11 and Windows report them.
+TEST(FrameCeiling, AWholeDivisorOfTheRefreshNearSixty) {
+  const struct {
+    double hz;
+    int refreshes;
+  } cases[] = {{60, 1},     {75, 1},     {90, 1},     {100, 1},   {120, 2},
+               {144, 2},    {165, 2},    {240, 4},    {59.94, 1}, {59, 1},
+               {119.88, 2}, {119, 2},    {143.98, 2}, {143, 2},   {239.76, 4},
+               {239, 4},    {180, 3},    {179, 3},    {50, 1},    {30, 1},
+               {23.976, 1}, {0, 1},      {1, 1},      {360, 6}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(refreshesPerFrame(c.hz, FrameLimits{}), c.refreshes) << c.hz;
+  }
+}
+
+// Each limit only lowers the rate, and never below a whole divisor of the
+// refresh; the user's ceiling and power saving are never exceeded beyond
+// the near-multiple margin.
+TEST(FrameCeiling, LimitsRaiseTheRefreshesPerFrame) {
+  FrameLimits user;
+  user.maxFramesPerSecond = 100;
+  EXPECT_EQ(refreshesPerFrame(144, user), 2);
+  EXPECT_EQ(refreshesPerFrame(60, user), 1);
+  user.maxFramesPerSecond = 240;  // a ceiling: never above the default
+  EXPECT_EQ(refreshesPerFrame(240, user), 4);
+  EXPECT_EQ(refreshesPerFrame(239.76, user), 4);
+  user.maxFramesPerSecond = 10;
+  EXPECT_EQ(refreshesPerFrame(60, user), 6);
+  FrameLimits preview;
+  preview.preview = true;
+  EXPECT_EQ(refreshesPerFrame(60, preview), 2);
+  EXPECT_EQ(refreshesPerFrame(59, preview), 2);
+  EXPECT_EQ(refreshesPerFrame(144, preview), 4);
+  FrameLimits saving;
+  saving.powerSaving = true;
+  EXPECT_EQ(refreshesPerFrame(60, saving), 2);
+  EXPECT_EQ(refreshesPerFrame(59.94, saving), 2);
+  EXPECT_EQ(refreshesPerFrame(59, saving), 2);
+  EXPECT_EQ(refreshesPerFrame(0, saving), 2);
+  EXPECT_EQ(refreshesPerFrame(25, saving), 1);
+  for (double hz : {24.0, 30.0, 48.0, 50.0, 59.0, 59.94, 60.0, 72.0, 75.0,
+                    90.0, 100.0, 119.0, 119.88, 120.0, 143.0, 144.0, 165.0,
+                    239.0, 240.0, 360.0}) {
+    for (int max : {0, 10, 24, 30, 45, 60, 72, 100, 144, 240}) {
+      for (bool previewing : {false, true}) {
+        for (bool savingPower : {false, true}) {
+          FrameLimits limits{max, previewing, savingPower};
+          const int k = refreshesPerFrame(hz, limits);
+          const double rate = hz / k;
+          const std::string what = std::to_string(hz) + " Hz, max " +
+                                   std::to_string(max);
+          if (max > 0) {
+            EXPECT_LE(rate, max * 1.002) << what;
+          }
+          if (savingPower) {
+            EXPECT_LE(rate, 30.0 * 1.002) << what;
+          }
+          FrameLimits plain{max, false, false};
+          if (previewing) {  // half the ceiling, or less to save power
+            EXPECT_GE(k, 2 * refreshesPerFrame(hz, plain)) << what;
+            if (!savingPower) {
+              EXPECT_EQ(k, 2 * refreshesPerFrame(hz, plain)) << what;
+            }
+          }
+          EXPECT_GE(k, refreshesPerFrame(hz, FrameLimits{})) << what;
+        }
+      }
+    }
+  }
+}
+
+// With swap interval 2 a paced swap takes two refreshes: no waits. Where
+// the swap ignores it, the pacer holds frames to two refreshes.
+TEST(FramePacer, TwoRefreshesAFrame) {
+  Loop paced;
+  paced.display = 1.0 / 120.0;
+  paced.vsync = true;
+  paced.interval = 2;
+  paced.pacer.setRefreshRate(120.0);
+  paced.pacer.setRefreshesPerFrame(2);
+  paced.run(120 * 20);
+  EXPECT_EQ(paced.waitsAmongLast(120 * 20), 0);
+  EXPECT_NEAR(paced.rate(600), 60.0, 0.01);
+  for (bool vsync : {false, true}) {  // unpaced, or interval 1 honoured only
+    Loop loop;
+    loop.display = 1.0 / 144.0;
+    loop.vsync = vsync;
+    loop.pacer.setRefreshRate(144.0);
+    loop.pacer.setRefreshesPerFrame(2);
+    loop.run(144 * 20);
+    EXPECT_TRUE(loop.pacer.waiting()) << vsync;
+    EXPECT_LE(loop.rate(600), 72.0 + 1e-9) << vsync;
+    EXPECT_GT(loop.rate(600), vsync ? 0.9 * 48.0 : 0.95 * 72.0) << vsync;
+  }
+}
+
+// Power saving comes and goes while frames run: the swap interval and the
+// pacer change together, and paced swaps are never taken for unpaced ones.
+TEST(FramePacer, ChangingRefreshesPerFrameWhileRunning) {
+  Loop paced;
+  paced.vsync = true;
+  paced.run(600);
+  paced.interval = 2;
+  paced.pacer.setRefreshesPerFrame(2);
+  paced.run(600);
+  paced.interval = 1;
+  paced.pacer.setRefreshesPerFrame(1);
+  paced.run(600);
+  EXPECT_EQ(paced.waitsAmongLast(1800), 0);
+  EXPECT_FALSE(paced.pacer.waiting());
+  Loop unpaced;
+  unpaced.run(600);
+  unpaced.pacer.setRefreshesPerFrame(2);
+  unpaced.run(600);
+  EXPECT_NEAR(unpaced.rate(300), 30.0, 1.0);
+  unpaced.pacer.setRefreshesPerFrame(1);
+  unpaced.run(600);
+  EXPECT_NEAR(unpaced.rate(300), 60.0, 2.0);
+  EXPECT_LE(unpaced.rate(300), 60.0 + 1e-9);
 }
 
 }  // namespace

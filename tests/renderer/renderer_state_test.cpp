@@ -164,6 +164,19 @@ TEST_F(WindowSizeFile, BadValuesGiveSaneSize) {
   EXPECT_EQ(size.width, 1024);
 }
 
+TEST_F(WindowSizeFile, MaxFramesPerSecondOrNone) {
+  write("[Settings]\r\nWidth= 1280\r\nMaxFramesPerSecond= 30\r\n");
+  EXPECT_EQ(readMaxFramesPerSecond(path_), 30);
+  for (const char* bad : {"9", "241", "-30", "abc", "", "99999999999"}) {
+    write(std::string("[Settings]\r\nMaxFramesPerSecond=") + bad + "\r\n");
+    EXPECT_EQ(readMaxFramesPerSecond(path_), 0) << bad;
+  }
+  write("[Settings]\r\nMaxFramesPerSecond=240\r\n");
+  EXPECT_EQ(readMaxFramesPerSecond(path_), 240);
+  write("[Settings]\r\nMaxFramesPerSecond=10\r\n");
+  EXPECT_EQ(readMaxFramesPerSecond(path_), 10);
+}
+
 TEST(Bmp24, HeaderAndPaddedBottomUpRows) {
   // 2 x 2: bottom row red, green; top row blue, white.
   const std::vector<std::uint8_t> rgb = {255, 0, 0, 0, 255, 0,

@@ -173,20 +173,33 @@ TEST_F(RendererRun, WithoutOpenGlTheBlackWindowStillEnds) {
 
 // The system's display-state notification, as WM_POWERBROADCAST brings it:
 // GUID_CONSOLE_DISPLAY_STATE with its 32-bit value (0 off, 1 on, 2 dimmed).
-void sendDisplayState(HWND window, DWORD value) {
-  const GUID consoleDisplayState = {
-      0x6fe69556, 0x704a, 0x47a0,
-      {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+// GUID_POWER_SAVING_STATUS (battery saver) comes the same way: 1 on, 0 off.
+void sendPowerSetting(HWND window, const GUID& guid, DWORD value) {
   alignas(8) unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + 4] = {};
   auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-  setting->PowerSetting = consoleDisplayState;
+  setting->PowerSetting = guid;
   setting->DataLength = sizeof(DWORD);
   std::memcpy(setting->Data, &value, sizeof(value));
   SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
                reinterpret_cast<LPARAM>(setting));
 }
+void sendDisplayState(HWND window, DWORD value) {
+  const GUID consoleDisplayState = {
+      0x6fe69556, 0x704a, 0x47a0,
+      {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+  sendPowerSetting(window, consoleDisplayState, value);
+}
+void sendBatterySaver(HWND window, DWORD value) {
+  const GUID powerSavingStatus = {
+      0xe00958c0, 0xc213, 0x4ace,
+      {0xac, 0x77, 0xfe, 0xcc, 0xed, 0x2e, 0xee, 0xa5}};
+  sendPowerSetting(window, powerSavingStatus, value);
+}
 
-DWORD ticksAtStep[5] = {};
+DWORD ticksAtStep[11] = {};
+// Frames drawn from step 2 to 4 (display on), 6 to 8 (battery saver on)
+// and 8 to 10 (off again).
+long long framesBetween[3] = {};
 
 void CALLBACK displayPowerSteps(HWND, UINT, UINT_PTR id, DWORD) {
   HWND window = rendererWindow();
@@ -207,21 +220,28 @@ void CALLBACK displayPowerSteps(HWND, UINT, UINT_PTR id, DWORD) {
   }
   if (step < 3) probe.framesAtStep[step] = framesDrawn();
   if (step >= 2) ticksAtStep[step] = GetTickCount();
-  if (step == 2) probe.framesBefore = framesDrawn();
-  if (step == 4) {
-    probe.waits = static_cast<int>(framesDrawn() - probe.framesBefore);
+  if (step == 4 || step == 8 || step == 10) {
+    framesBetween[(step - 4) / 3] = framesDrawn() - probe.framesBefore;
+  }
+  if (step == 2 || step == 6 || step == 8) probe.framesBefore = framesDrawn();
+  if (step == 4) probe.waits = static_cast<int>(framesBetween[0]);
+  // A step for the change to take hold before each count.
+  if (step == 5) sendBatterySaver(window, 1);
+  if (step == 8) sendBatterySaver(window, 0);
+  if (step == 10) {
     KillTimer(nullptr, id);
     pressEscape();
   }
 }
 
 // Nothing is drawn while the display is off, and frames resume when it is
-// back; they never outrun the 60 Hz Wine stands for (its swaps are unpaced).
+// back; they never outrun the 60 Hz Wine stands for (its swaps are unpaced);
+// battery saver holds them to 30 a second until it goes off.
 TEST_F(RendererRun, NoFramesWhileTheDisplayIsOffAndNoneBeyondItsRate) {
   probe.framesBefore = framesDrawn();
   SetTimer(nullptr, 0, 400, displayPowerSteps);
   EXPECT_EQ(runRenderer(GetModuleHandleA(nullptr)), 0);
-  ASSERT_EQ(probe.step, 5);
+  ASSERT_EQ(probe.step, 11);
   EXPECT_EQ(probe.framesAtStep[1], probe.framesAtStep[0]);  // 400 ms dark
   EXPECT_GT(probe.framesAtStep[2], probe.framesAtStep[1]);
   const double seconds = (ticksAtStep[4] - ticksAtStep[2]) / 1000.0;
@@ -231,6 +251,14 @@ TEST_F(RendererRun, NoFramesWhileTheDisplayIsOffAndNoneBeyondItsRate) {
   // draws well over twice as many.
   EXPECT_LE(probe.waits, 60.0 * seconds + 1.0)
       << probe.waits << " frames in " << seconds << " s";
+  const double saving = (ticksAtStep[8] - ticksAtStep[6]) / 1000.0;
+  EXPECT_GT(framesBetween[1], 0);
+  EXPECT_LE(framesBetween[1], 30.0 * saving + 1.0)
+      << framesBetween[1] << " frames in " << saving << " s of battery saver";
+  // Off again: more than 30 a second, unless the machine cannot draw them.
+  const double after = (ticksAtStep[10] - ticksAtStep[8]) / 1000.0;
+  EXPECT_GT(framesBetween[2] / after, framesBetween[1] / saving)
+      << framesBetween[2] << " frames in " << after << " s after it";
 }
 
 }  // namespace
