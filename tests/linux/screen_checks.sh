@@ -38,12 +38,22 @@ running_pid() {
   return 1
 }
 
+# The mean brightness of picture $1.
+brightness_of() {
+  convert "$1" -colorspace HSL -format '%[fx:mean.b]\n' info:
+}
+
 # Lit, coloured and moving: window $1 ("root" or an id), at least $2 pixels
-# changed in half a second (default 20000), three seconds after the start.
+# changed in half a second (default 20000), three seconds after the start or,
+# on a loaded machine slow to show the first frames, once lit (up to 20 s).
 expect_flight() {
   local window="$1" least="${2:-20000}" brightness saturation changed
   sleep 3
-  import -window "$window" "$WORK/first.png"
+  for _ in $(seq 1 34); do
+    import -window "$window" "$WORK/first.png"
+    awk -v b="$(brightness_of "$WORK/first.png")" 'BEGIN { exit !(b > 0.03) }' && break
+    sleep 0.5
+  done
   sleep 0.5
   import -window "$window" "$WORK/second.png"
   read -r brightness saturation < <(convert "$WORK/second.png" -colorspace HSL \
