@@ -168,7 +168,14 @@ vantrel_run_group() {  # group ctest-args...
     echo "== $group tests"
     renice -n "$VANTREL_TEST_NICE" -p "$BASHPID" >/dev/null 2>&1 || true
     set +e
-    counts=$(vantrel_group_tests "$group" "$@")
+    # NOTE: the tests run in this substitution's shell, so their CPU is
+    # counted there.
+    counts=$(
+      vantrel_group_tests "$group" "$@"
+      rc=$?
+      children_cpu > "$LOGS/$group.testcpu"
+      exit "$rc"
+    )
     status=$?
     set -e
     cat "$LOGS/$group.ctest"
@@ -176,7 +183,8 @@ vantrel_run_group() {  # group ctest-args...
   test_s=$(( $(date +%s) - test_start ))
   read -r b_status b_s b_cpu < "$LOGS/$build.built" || true
   [ "$group" = wayland ] && b_s=0 b_cpu=0
-  echo "$counts $status ${b_s:-0} $test_s ${b_cpu:-0} $(children_cpu)" > "$LOGS/$group.result"
+  echo "$counts $status ${b_s:-0} $test_s ${b_cpu:-0} $(cat "$LOGS/$group.testcpu" 2>/dev/null || echo 0)" \
+    > "$LOGS/$group.result"
   read -r p f <<<"$counts"
   echo "== $group: tests $([ "$status" = 0 ] && echo passed || echo FAILED) in $test_s s: $p passed, $f failed" >&3
 }
