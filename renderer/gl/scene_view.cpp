@@ -3,6 +3,7 @@
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_frame.h"
 #include "renderer/gl/gl_state.h"
+#include "renderer/scene/frame_light.h"
 
 namespace vantrel {
 
@@ -67,8 +68,11 @@ void SceneView::follow(const RendererState& leader) {
 }
 
 void SceneView::drawFrame(ClockReading now) {
-  if (grows_) stepStarCount(switches_, scene_.state, growthCounter_);
   clock_.tick(now.count, now.tickMs);
+  if (grows_) {
+    stepStarCount(switches_, scene_.state, grownSixtieths_,
+                  sixtiethsIn(clock_.frameDelta()));
+  }
   drawFrameAt(clock_.elapsedSeconds(), clock_.frameDelta());
 }
 
@@ -86,7 +90,7 @@ void SceneView::drawFrameAt(double elapsedSeconds, float frameDelta) {
 void SceneView::release(bool contextCurrent) {
   if (gl_ && contextCurrent) trails_.release();
   gl_ = false;
-  growthCounter_ = 0;
+  grownSixtieths_ = 0.0;
   destroyStarPool(scene_.starPool);
   scene_.starPool = nullptr;
 }
