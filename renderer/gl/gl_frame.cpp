@@ -6,11 +6,11 @@
 namespace vantrel {
 
 void drawFrame(Scene& scene, TrailKeeper& trails, double elapsedSeconds,
-               float frameDelta, FrameContent content) {
+               float frameDelta, FrameContent content, bool brightColours) {
   // Fade and light follow the frame's own step, so a second of animation
   // looks the same at any frame rate.
   const double sixtieths = sixtiethsIn(frameDelta);
-  const FrameLight light = frameLight(sixtieths);
+  const FrameLight light = frameLight(sixtieths, brightColours);
   trails.beginFrame(sixtieths);
   if (content == FrameContent::BareFade) {
     drawFade(scene.state, light.fadeAlpha);

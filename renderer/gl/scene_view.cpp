@@ -24,6 +24,7 @@ void SceneView::startGl(const ViewStart& start) {
   applyClientSize(scene_.state, start.size);
   const RendererState& state = scene_.state;
   applyFixedState();
+  brightColours_ = allowBrightColours(start.lookup);
   applyPixelProjection(state.screenWidth, state.screenHeight);
   // The clear colour is never set: the picture starts black.
   clearToBlack();
@@ -84,7 +85,7 @@ void SceneView::drawFrameAt(double elapsedSeconds, float frameDelta) {
     applyPixelProjection(scene_.state.screenWidth, scene_.state.screenHeight);
   }
   vantrel::drawFrame(scene_, trails_, elapsedSeconds, frameDelta,
-                     switches_.content);
+                     switches_.content, brightColours_);
 }
 
 void SceneView::release(bool contextCurrent) {

@@ -100,6 +100,7 @@ class SceneView {
   bool swapBlack_ = true;
   bool grows_ = true;
   bool gl_ = false;
+  bool brightColours_ = false;  // colours above 1 reach the fragments
   double grownSixtieths_ = 0.0;  // active running since the last star
   long long frames_ = 0;
 };

@@ -12,19 +12,20 @@ double sixtiethsIn(float stepSeconds) {
   return sixtieths < longest ? sixtieths : longest;
 }
 
-FrameLight frameLight(double sixtieths) {
+FrameLight frameLight(double sixtieths, bool brightColours) {
   FrameLight light;
   if (sixtieths == 1.0) return light;
   light.fadeAlpha = 1.0 - std::pow(11.0 / 12.0, sixtieths);
-  light.passes = sixtieths > 1.0 ? static_cast<int>(std::ceil(sixtieths)) : 1;
+  if (sixtieths > 1.0 && !brightColours) {
+    light.passes = static_cast<int>(std::ceil(sixtieths));
+  }
   light.lightScale = static_cast<float>(sixtieths / light.passes);
   return light;
 }
 
 float litChannel(float value, const FrameLight& light) {
-  if (light.lightScale == 1.0f) return value;
   const float clamped = value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value);
-  return clamped * light.lightScale;
+  return light.lightScale == 1.0f ? clamped : clamped * light.lightScale;
 }
 
 }  // namespace vantrel

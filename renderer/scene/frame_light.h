@@ -29,10 +29,12 @@ struct FrameLight {
 
 // Fades by (11/12)^s and adds s times the light, for s = sixtieths; at s of
 // exactly 1, today's alpha 1/12 (the double 0.08333333333333333) and scale 1.
-FrameLight frameLight(double sixtieths);
+// `brightColours`: the driver takes colours above 1 (gl_state.h), so a
+// long frame's light is one draw scaled above 1, not several.
+FrameLight frameLight(double sixtieths, bool brightColours = false);
 
 // A colour channel as a light draw gives it to OpenGL: clamped to 0..1 as
-// OpenGL would, then scaled; unchanged at a scale of 1.
+// OpenGL always clamped it, then scaled.
 float litChannel(float value, const FrameLight& light);
 
 }  // namespace vantrel

@@ -27,10 +27,12 @@ TEST(FrameLight, SixtiethIsTheTunedPictureBitForBit) {
   EXPECT_EQ(light.fadeAlpha, 0.08333333333333333);
   EXPECT_EQ(light.lightScale, 1.0f);
   EXPECT_EQ(light.passes, 1);
-  // Unchanged, even above 1: OpenGL clamps it as it always did.
-  for (float c : {0.0f, 0.3f, 0.75f, 1.0f, 2.5f}) {
-    EXPECT_EQ(litChannel(c, light), c);
-  }
+  // Clamped as OpenGL always clamped it, even where it lets bright colours
+  // through.
+  for (float c : {0.0f, 0.3f, 0.75f, 1.0f}) EXPECT_EQ(litChannel(c, light), c);
+  EXPECT_EQ(litChannel(2.5f, light), 1.0f);
+  EXPECT_EQ(litChannel(-0.5f, light), 0.0f);
+  EXPECT_EQ(frameLight(1.0, true).lightScale, 1.0f);
 }
 
 TEST(FrameLight, ASecondFadesAndLightsAlikeAtEveryRate) {
@@ -45,6 +47,11 @@ TEST(FrameLight, ASecondFadesAndLightsAlikeAtEveryRate) {
     // Light added in a second, in 60th-of-a-second frames' worth.
     EXPECT_NEAR(rate * light.passes * light.lightScale, 60.0, 1e-4);
     EXPECT_LE(light.lightScale, 1.0f);
+    // Where colours above 1 pass, one draw at the whole scale.
+    const FrameLight bright = frameLight(sixtieths, true);
+    EXPECT_EQ(bright.passes, 1);
+    EXPECT_NEAR(bright.lightScale, sixtieths, 1e-6);
+    EXPECT_EQ(bright.fadeAlpha, light.fadeAlpha);
     // A full channel scaled: never above what OpenGL can take.
     if (light.lightScale != 1.0f) {
       EXPECT_EQ(litChannel(3.0f, light), light.lightScale);
