@@ -100,6 +100,13 @@ GlExtensions loadGlExtensions(GlProcLookup lookup) {
   if (lookup == nullptr) return gl;
   loadFramebuffers(gl, lookup);
   loadShaders(gl, lookup);
+  // NOTE: Mesa's lookup answers for any name, so the version or extension
+  // decides, not the pointer.
+  if (major >= 3) {
+    lookUp(gl.clampColor, lookup, "glClampColor", "");
+  } else if (hasExtension("GL_ARB_color_buffer_float")) {
+    lookUp(gl.clampColor, lookup, "glClampColor", "ARB");
+  }
   return gl;
 }
 

@@ -11,6 +11,7 @@ constexpr GLenum kGlColorAttachment0 = 0x8CE0;
 constexpr GLenum kGlFramebufferComplete = 0x8CD5;
 constexpr GLenum kGlRgba16f = 0x881A;
 constexpr GLenum kGlBgra = 0x80E1;
+constexpr GLenum kGlClampVertexColor = 0x891A;
 constexpr GLenum kGlFragmentShader = 0x8B30;
 constexpr GLenum kGlCompileStatus = 0x8B81;
 constexpr GLenum kGlLinkStatus = 0x8B82;
@@ -42,6 +43,9 @@ struct GlExtensions {
   GLint(APIENTRY* getUniformLocation)(GLuint, const GlChar*) = nullptr;
   void(APIENTRY* uniform1i)(GLint, GLint) = nullptr;
   void(APIENTRY* uniform1f)(GLint, GLfloat) = nullptr;
+
+  // Vertex colour clamping (GL 3.0, GL_ARB_color_buffer_float).
+  void(APIENTRY* clampColor)(GLenum, GLenum) = nullptr;
 
   bool framebuffers = false;   // all five framebuffer entry points found
   bool shaders = false;        // all the GLSL entry points found

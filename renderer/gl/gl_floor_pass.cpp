@@ -25,11 +25,23 @@ void FloorPass::start(const GlExtensions& gl, int width, int height) {
   gl_ = gl;
   width_ = width;
   height_ = height;
-  framesSincePass_ = 0;
-  for (int v = 0; v < kFloorTableSize; ++v) {
-    lowered_[v] = static_cast<std::uint8_t>(flooredEightBit(v));
-  }
+  sixtiethsSincePass_ = 0.0;
+  highestFrozen_ = -1;
   if (gl_.shaders && !buildProgram()) release();
+  lowerUpTo(highestFrozenEightBit());
+}
+
+void FloorPass::lowerUpTo(int highestFrozen) {
+  if (highestFrozen == highestFrozen_) return;
+  highestFrozen_ = highestFrozen;
+  for (int v = 0; v < kFloorTableSize; ++v) {
+    lowered_[v] = static_cast<std::uint8_t>(flooredEightBit(v, highestFrozen));
+  }
+  if (program_ == 0) return;
+  gl_.useProgram(program_);
+  gl_.uniform1f(gl_.getUniformLocation(program_, "highestFrozen"),
+                static_cast<GLfloat>(highestFrozen));
+  gl_.useProgram(0);
 }
 
 bool FloorPass::buildProgram() {
@@ -53,8 +65,6 @@ bool FloorPass::buildProgram() {
   if (linked != GL_TRUE) return false;
   gl_.useProgram(program_);
   gl_.uniform1i(gl_.getUniformLocation(program_, "picture"), 0);
-  gl_.uniform1f(gl_.getUniformLocation(program_, "highestFrozen"),
-                static_cast<GLfloat>(highestFrozenEightBit()));
   gl_.useProgram(0);
 
   copyWidth_ = textureSide(gl_, width_);
@@ -64,14 +74,18 @@ bool FloorPass::buildProgram() {
   return copy_ != 0 && glGetError() == GL_NO_ERROR;
 }
 
-void FloorPass::countFrame() {
-  if (++framesSincePass_ < kFloorInterval) return;
-  framesSincePass_ = 0;
-  apply();
+void FloorPass::countFrame(double sixtieths) {
+  // Whole 60ths add up exactly: at 60 Hz, every 48th frame as always.
+  sixtiethsSincePass_ += sixtieths;
+  if (sixtiethsSincePass_ < kFloorInterval) return;
+  sixtiethsSincePass_ -= kFloorInterval;
+  if (sixtiethsSincePass_ >= kFloorInterval) sixtiethsSincePass_ = 0.0;
+  apply(highestFrozenEightBit(sixtieths));
 }
 
-void FloorPass::apply() {
+void FloorPass::apply(int highestFrozen) {
   if (width_ <= 0 || height_ <= 0) return;
+  lowerUpTo(highestFrozen);
   if (program_ != 0) {
     applyProgram();
   } else {

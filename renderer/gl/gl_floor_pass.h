@@ -1,7 +1,8 @@
 #pragma once
 // Lets the light of an 8-bit picture fade out to black. 11/12 of a channel
-// value from 1 to 6 rounds back to itself, so every kFloorInterval frames
-// this pass sets exactly those values to 0 and leaves every other as it is.
+// value from 1 to 6 rounds back to itself (more values at shorter steps), so
+// every kFloorInterval 60ths of a second this pass sets exactly the values
+// the frame's fade freezes to 0 and leaves every other as it is.
 // Needs a current context; shared by both platforms.
 #include <cstdint>
 #include <vector>
@@ -24,10 +25,13 @@ class FloorPass {
   // lowered on the processor and drawn again, which costs far more.
   // NOTE: not glCopyPixels through colour tables: Mesa gets blue wrong.
   void start(const GlExtensions& gl, int width, int height);
-  // Counts a frame and corrects the draw target on every kFloorInterval-th;
-  // the picture is read from the current read buffer.
-  void countFrame();
-  void apply();
+  // Counts a frame `sixtieths` long (frame_light.h) and corrects the draw
+  // target once kFloorInterval 60ths have passed since the last correction
+  // (every 48th frame at 60 Hz); the picture is read from the current read
+  // buffer.
+  void countFrame(double sixtieths = 1.0);
+  // Sets the values from 1 to `highestFrozen` to 0.
+  void apply(int highestFrozen);
   // Deletes the GL objects; needs the context still current.
   void release();
 
@@ -35,6 +39,7 @@ class FloorPass {
 
  private:
   bool buildProgram();
+  void lowerUpTo(int highestFrozen);
   void applyProgram();
   void applyReadBack();
 
@@ -43,7 +48,8 @@ class FloorPass {
   unsigned copy_ = 0;  // texture the program reads the picture from
   int width_ = 0, height_ = 0;
   int copyWidth_ = 0, copyHeight_ = 0;
-  int framesSincePass_ = 0;
+  double sixtiethsSincePass_ = 0.0;
+  int highestFrozen_ = 0;  // what the program and the table lower now
   std::uint8_t lowered_[kFloorTableSize] = {};
   std::vector<std::uint8_t> pixels_;  // the read-back pass's picture
 };

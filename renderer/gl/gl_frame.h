@@ -13,8 +13,9 @@ enum class FrameContent {
 
 // The kept picture as target, the scene's step and drawing (or only the
 // fade), then the picture to the window's back buffer, glFinish and glFlush.
-// The caller swaps.
+// The caller swaps. `brightColours`: allowBrightColours (gl_state.h) holds.
 void drawFrame(Scene& scene, TrailKeeper& trails, double elapsedSeconds,
-               float frameDelta, FrameContent content);
+               float frameDelta, FrameContent content,
+               bool brightColours = false);
 
 }  // namespace vantrel

@@ -14,6 +14,15 @@ void applyFixedState() {
   glEnable(GL_BLEND);
 }
 
+bool allowBrightColours(GlProcLookup lookup) {
+  const GlExtensions gl = loadGlExtensions(lookup);
+  if (gl.clampColor == nullptr) return false;
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  gl.clampColor(kGlClampVertexColor, GL_FALSE);
+  return glGetError() == GL_NO_ERROR;
+}
+
 void applyPixelProjection(int width, int height) {
   glViewport(0, 0, width, height);
   glMatrixMode(GL_PROJECTION);

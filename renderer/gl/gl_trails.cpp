@@ -164,7 +164,7 @@ void TrailKeeper::resize(int width, int height) {
   if (started_) start(width, height, lookup_, options_, swap_);
 }
 
-void TrailKeeper::beginFrame() {
+void TrailKeeper::beginFrame(double sixtieths) {
   if (mode_ == TrailMode::BackBuffer && backBufferLost()) {
     // The picture of this one frame is gone; the trails start again black.
     TrailOptions fallBack = options_;
@@ -179,7 +179,7 @@ void TrailKeeper::beginFrame() {
     return;
   }
   if (precision_ == TrailPrecision::EightBit && options_.floorEightBit) {
-    floor_.countFrame();
+    floor_.countFrame(sixtieths);
   }
 }
 

@@ -72,7 +72,9 @@ class TrailKeeper {
   // New size: the kept picture is reallocated and black (after start only).
   void resize(int width, int height);
   // Before the frame's first draw: makes the kept picture the draw target.
-  void beginFrame();
+  // `sixtieths` is the frame's step (frame_light.h), which the 8-bit
+  // picture's floor pass follows.
+  void beginFrame(double sixtieths = 1.0);
   // After the frame's last draw: puts the picture on the window's back
   // buffer, then glFinish and glFlush. The platform swaps.
   // NOTE: on the back-buffer path a row of it is read here and compared

@@ -45,11 +45,11 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
 }
 
 void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
-                   int& growthCounter) {
+                   double& grownSixtieths, double sixtieths) {
   if (switches.heldStars >= 0) {
     state.starCount = switches.heldStars;
   } else {
-    stepStarGrowth(state, growthCounter);
+    stepStarGrowth(state, grownSixtieths, sixtieths);
   }
 }
 

@@ -35,9 +35,10 @@ MeasuringSwitches measuringSwitchesFrom(const char* bareFrame,
                                         const char* holdStars = nullptr,
                                         const char* pacing = nullptr);
 
-// One active loop pass of the star count: held, or grown as usual.
+// One active frame of the star count, `sixtieths` long: held, or grown as
+// usual.
 void stepStarCount(const MeasuringSwitches& switches, RendererState& state,
-                   int& growthCounter);
+                   double& grownSixtieths, double sixtieths = 1.0);
 
 // Frames drawn, wall seconds and the process's CPU seconds, one a line.
 std::string frameStatsText(long long frames, double seconds, double cpuSeconds);

@@ -3,6 +3,7 @@
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_frame.h"
 #include "renderer/gl/gl_state.h"
+#include "renderer/scene/frame_light.h"
 
 namespace vantrel {
 
@@ -23,6 +24,7 @@ void SceneView::startGl(const ViewStart& start) {
   applyClientSize(scene_.state, start.size);
   const RendererState& state = scene_.state;
   applyFixedState();
+  brightColours_ = allowBrightColours(start.lookup);
   applyPixelProjection(state.screenWidth, state.screenHeight);
   // The clear colour is never set: the picture starts black.
   clearToBlack();
@@ -67,8 +69,11 @@ void SceneView::follow(const RendererState& leader) {
 }
 
 void SceneView::drawFrame(ClockReading now) {
-  if (grows_) stepStarCount(switches_, scene_.state, growthCounter_);
   clock_.tick(now.count, now.tickMs);
+  if (grows_) {
+    stepStarCount(switches_, scene_.state, grownSixtieths_,
+                  sixtiethsIn(clock_.frameDelta()));
+  }
   drawFrameAt(clock_.elapsedSeconds(), clock_.frameDelta());
 }
 
@@ -80,13 +85,13 @@ void SceneView::drawFrameAt(double elapsedSeconds, float frameDelta) {
     applyPixelProjection(scene_.state.screenWidth, scene_.state.screenHeight);
   }
   vantrel::drawFrame(scene_, trails_, elapsedSeconds, frameDelta,
-                     switches_.content);
+                     switches_.content, brightColours_);
 }
 
 void SceneView::release(bool contextCurrent) {
   if (gl_ && contextCurrent) trails_.release();
   gl_ = false;
-  growthCounter_ = 0;
+  grownSixtieths_ = 0.0;
   destroyStarPool(scene_.starPool);
   scene_.starPool = nullptr;
 }

@@ -66,9 +66,9 @@ class SceneView {
   void resize(ViewSize size);
   // Takes the leading view's speed and star count for the next frame.
   void follow(const RendererState& leader);
-  // One frame at a clock reading: growth, the clock's tick, this window's
-  // projection, the step and drawing, and the picture on the back buffer.
-  // The caller swaps.
+  // One frame at a clock reading: the clock's tick, growth by the step, this
+  // window's projection, the step and drawing, and the picture on the back
+  // buffer. The caller swaps.
   void drawFrame(ClockReading now);
   // One frame at a chosen time, for a caller that steps its own clock.
   void drawFrameAt(double elapsedSeconds, float frameDelta);
@@ -100,7 +100,8 @@ class SceneView {
   bool swapBlack_ = true;
   bool grows_ = true;
   bool gl_ = false;
-  int growthCounter_ = 0;
+  bool brightColours_ = false;  // colours above 1 reach the fragments
+  double grownSixtieths_ = 0.0;  // active running since the last star
   long long frames_ = 0;
 };
 

@@ -28,10 +28,13 @@ KeyResult handleKey(RendererState& state, SceneKey key) {
   return KeyResult::None;
 }
 
-void stepStarGrowth(RendererState& state, int& growthCounter) {
-  growthCounter = growthCounter + 1;
-  if (growthCounter > 10) {
-    growthCounter = 0;
+void stepStarGrowth(RendererState& state, double& grownSixtieths,
+                    double sixtieths) {
+  // Whole 60ths add up exactly in a double, so at 60 Hz every 11th frame
+  // adds a star, as the frame count always did.
+  grownSixtieths = grownSixtieths + sixtieths;
+  while (grownSixtieths >= kSixtiethsPerStar) {
+    grownSixtieths = grownSixtieths - kSixtiethsPerStar;
     state.starCount = state.starCount + 1;
     if (state.starCount > kStarPoolSize) state.starCount = 0;
   }

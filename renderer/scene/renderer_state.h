@@ -34,9 +34,15 @@ enum class KeyResult { None, Quit };
 // request.
 KeyResult handleKey(RendererState& state, SceneKey key);
 
-// One active loop pass of automatic growth: every 11th call adds a star, and
-// the step past kStarPoolSize starts again from 0.
-void stepStarGrowth(RendererState& state, int& growthCounter);
+// Automatic growth adds a star every 11/60 s of active running.
+constexpr double kSixtiethsPerStar = 11.0;
+
+// One active frame of automatic growth, `sixtieths` long (sixtiethsIn: a
+// long step counts as a short one, so a resume adds no burst): a star for
+// every kSixtiethsPerStar grown, and the step past kStarPoolSize starts again
+// from 0. At steps of exactly 1, every 11th call adds a star.
+void stepStarGrowth(RendererState& state, double& grownSixtieths,
+                    double sixtieths = 1.0);
 
 // The window's new client size; a height of 0 becomes 1 so the projection
 // never has an empty range.

@@ -1,8 +1,11 @@
 // Renders one still picture of the star flight with the renderer's own
 // drawing code and writes it as a 24-bit BMP:
-//   vantrel_still <width> <height> <seed> <frames> <out.bmp>
-// The scene runs `frames` frames at a fixed step of 1/30 s in a hidden
-// window, so the picture depends only on the arguments.
+//   vantrel_still <width> <height> <seed> <frames> <out.bmp> [frames-per-second]
+// The scene runs `frames` frames at a fixed step of 1/rate s (default 30, 10
+// to 240) in a hidden window, so the picture depends only on the arguments.
+// It honours the renderers' measuring switches (VANTREL_HOLD_STARS,
+// VANTREL_KEPT_PICTURE), so pictures at several rates can be compared at a
+// known load.
 #include <windows.h>
 
 #include <cstdint>
@@ -40,13 +43,15 @@ bool writeFile(const char* path, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long long width, height, seed, frames;
-  if (argc != 6 || !parseInt(argv[1], 1, 4096, width) ||
+  long long width, height, seed, frames, rate = 30;
+  if ((argc != 6 && argc != 7) || !parseInt(argv[1], 1, 4096, width) ||
       !parseInt(argv[2], 1, 4096, height) ||
       !parseInt(argv[3], 0, 0xFFFFFFFFLL, seed) ||
-      !parseInt(argv[4], 1, 100000, frames)) {
+      !parseInt(argv[4], 1, 100000, frames) ||
+      (argc == 7 && !parseInt(argv[6], 10, 240, rate))) {
     std::fprintf(stderr,
-                 "usage: vantrel_still <width> <height> <seed> <frames> <out.bmp>\n");
+                 "usage: vantrel_still <width> <height> <seed> <frames> "
+                 "<out.bmp> [frames-per-second]\n");
     return 2;
   }
 
@@ -66,12 +71,15 @@ int main(int argc, char** argv) {
   HGLRC context = vantrel::createCurrentContext(dc);
   if (context == nullptr) return fail("no OpenGL context");
 
-  // The scene's clock counts frames, 30 to the second, as a renderer's
+  // The scene's clock counts frames, `rate` to the second, as a renderer's
   // clock counts its counter.
   vantrel::ViewStart start;
+  start.switches = vantrel::measuringSwitchesFrom(
+      nullptr, std::getenv("VANTREL_KEPT_PICTURE"),
+      std::getenv("VANTREL_HOLD_STARS"));
   start.size = {static_cast<int>(width), static_cast<int>(height)};
   start.seed = static_cast<std::uint32_t>(seed);
-  start.clockFrequency = 30;
+  start.clockFrequency = rate;
   start.lookup = vantrel::wglProcLookup;
   start.swapBlack = false;
   auto view = std::make_unique<vantrel::SceneView>();

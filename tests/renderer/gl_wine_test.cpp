@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "renderer/gl/gl_scene.h"
+#include "renderer/gl/gl_state.h"
 #include "renderer/scene/star_blob.h"
 #include "renderer/scene/star_pool.h"
 #include "renderer/wgl/wgl_context.h"
@@ -303,6 +304,31 @@ TEST_F(RendererGl, GlowLightsTheQuadrantWhereTheRibbonComesNear) {
   EXPECT_GT(pixel(128 + 100, 88).r, 0);
   EXPECT_LT(pixel(128 + 100, 88).r, centre.r);
   EXPECT_EQ(brightness(pixel(315, 235)), 0);  // the far corner stays dark
+}
+
+TEST_F(RendererGl, ALongFrameAddsItsWholeLightInOneDraw) {
+  Scene& scene = rendererScene();
+  for (RibbonPoint& p : scene.ribbon.points) {
+    p.x = -20.0f;
+    p.y = -20.0f;
+    p.z = 200.0f;
+    p.r = 0.01f;  // a glow of 0.8 a 60th; 1.6 at its centre for a 30th
+    p.g = 0.0f;
+    p.b = 0.0f;
+  }
+  ASSERT_TRUE(allowBrightColours(wglProcLookup));
+  int lit[2] = {0, 0};
+  const double steps[2] = {1.0, 2.0};
+  for (int i = 0; i < 2; ++i) {
+    trailcheck::blackFrame(surface());
+    trailKeeper().beginFrame();
+    drawGlows(scene.ribbon, scene.state, frameLight(steps[i], true));
+    present();
+    lit[i] = pixel(128 + 70, 88).r;  // part way out: about 0.2, then 0.4
+  }
+  EXPECT_GT(lit[0], 30);
+  // Not 1.25 times from a centre clamped to 1: the whole light of two 60ths.
+  EXPECT_NEAR(lit[1], 2 * lit[0], 6);
 }
 
 TEST_F(RendererGl, WholeFramesDrawStarsRibbonAndGlows) {

@@ -53,7 +53,7 @@ TEST(MeasuringSwitches, HeldStarsOnlyFromZeroToTheWholePool) {
         << bad;
   }
   RendererState state;
-  int counter = 0;
+  double counter = 0.0;
   const MeasuringSwitches held =
       measuringSwitchesFrom(nullptr, nullptr, "1000");
   for (int frame = 0; frame < 30; ++frame) {

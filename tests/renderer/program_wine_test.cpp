@@ -2,8 +2,10 @@
 // its window title.
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -250,11 +252,34 @@ std::string readFile(const std::string& path) {
   return bytes;
 }
 
+// Means of 8x8-pixel blocks of a 24-bit BMP's light, and their mean.
+std::vector<double> blockMeans(const std::string& bmp, int width, int height,
+                               double& mean) {
+  const std::size_t row = (static_cast<std::size_t>(width) * 3 + 3) & ~3u;
+  std::vector<double> means;
+  mean = 0.0;
+  for (int by = 0; by + 8 <= height; by += 8) {
+    for (int bx = 0; bx + 8 <= width; bx += 8) {
+      double total = 0.0;
+      for (int y = by; y < by + 8; ++y) {
+        for (int x = bx * 3; x < (bx + 8) * 3; ++x) {
+          total += static_cast<unsigned char>(bmp[54 + y * row + x]);
+        }
+      }
+      means.push_back(total / (8 * 8 * 3));
+      mean += means.back();
+    }
+  }
+  if (!means.empty()) mean /= static_cast<double>(means.size());
+  return means;
+}
+
 TEST(StillPicture, SameArgumentsGiveTheSameLitPicture) {
   const std::string first = binFolder() + "still_test_a.bmp";
   const std::string second = binFolder() + "still_test_b.bmp";
   ASSERT_EQ(runStill("152 112 7 90 \"" + first + "\""), 0);
-  ASSERT_EQ(runStill("152 112 7 90 \"" + second + "\""), 0);
+  // 30 frames a second is the default.
+  ASSERT_EQ(runStill("152 112 7 90 \"" + second + "\" 30"), 0);
   const std::string a = readFile(first);
   const std::string b = readFile(second);
   DeleteFileA(first.c_str());
@@ -270,10 +295,41 @@ TEST(StillPicture, SameArgumentsGiveTheSameLitPicture) {
   EXPECT_GT(lit, a.size() / 4);
 }
 
+TEST(StillPicture, ThreeSecondsLookAlikeAtThirtyAndAHundredAndTwentyFps) {
+  const std::string slow = binFolder() + "still_test_30.bmp";
+  const std::string fast = binFolder() + "still_test_120.bmp";
+  ASSERT_EQ(runStill("320 240 7 90 \"" + slow + "\" 30"), 0);
+  ASSERT_EQ(runStill("320 240 7 360 \"" + fast + "\" 120"), 0);
+  const std::string a = readFile(slow);
+  const std::string b = readFile(fast);
+  DeleteFileA(slow.c_str());
+  DeleteFileA(fast.c_str());
+  ASSERT_EQ(a.size(), b.size());
+  ASSERT_EQ(a.size(), 54u + 320 * 3 * 240);
+  double meanA = 0.0, meanB = 0.0;
+  const std::vector<double> blocksA = blockMeans(a, 320, 240, meanA);
+  const std::vector<double> blocksB = blockMeans(b, 320, 240, meanB);
+  ASSERT_GT(meanA, 1.0);
+  double difference = 0.0;
+  for (std::size_t i = 0; i < blocksA.size(); ++i) {
+    difference += std::fabs(blocksA[i] - blocksB[i]);
+  }
+  difference /= static_cast<double>(blocksA.size()) * meanA;
+  // Fading and lighting by the frame count instead of time differ by
+  // about 0.3 here.
+  EXPECT_LT(difference, 0.1);
+  EXPECT_NEAR(meanB / meanA, 1.0, 0.1);
+}
+
 TEST(StillPicture, BadArgumentsAreRefused) {
   EXPECT_EQ(runStill("152 112 7"), 2);
   EXPECT_EQ(runStill("0 112 7 90 x.bmp"), 2);
   EXPECT_EQ(runStill("152 abc 7 90 x.bmp"), 2);
+  for (const char* rate : {"9", "241", "60fps", ""}) {
+    EXPECT_EQ(runStill(std::string("152 112 7 90 x.bmp \"") + rate + "\""), 2)
+        << rate;
+  }
+  EXPECT_EQ(runStill("152 112 7 90 x.bmp 60 7"), 2);
   EXPECT_EQ(runStill("152 112 7 90 \"Q:\\no\\such\\folder\\x.bmp\""), 1);
 }
 

@@ -64,7 +64,7 @@ TEST(HandleKey, EscapeQuitsOtherKeysChangeNothing) {
 
 TEST(StarGrowth, OneStarEveryElevenFramesAndWrapsToZero) {
   RendererState state;
-  int counter = 0;
+  double counter = 0.0;
   for (int i = 0; i < 10; ++i) stepStarGrowth(state, counter);
   EXPECT_EQ(state.starCount, 50);
   stepStarGrowth(state, counter);

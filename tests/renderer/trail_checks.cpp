@@ -9,6 +9,7 @@
 #include "renderer/gl/gl_api.h"
 #include "renderer/gl/gl_floor_pass.h"
 #include "renderer/gl/gl_scene.h"
+#include "renderer/scene/frame_light.h"
 
 namespace vantrel {
 namespace trailcheck {
@@ -81,18 +82,24 @@ void expectFadeByElevenTwelfths(const TrailSurface& surface) {
 
 void expectFadeToBlack(const TrailSurface& surface) {
   TrailKeeper& trails = *surface.trails;
-  lightSquare(surface, 1.0f);
-  ASSERT_EQ(keptPixel(trails, 105, 105).r, 255);
-  for (int frame = 0; frame < 100; ++frame) {
-    trails.beginFrame();
-    drawFade(*surface.state);
-    present(surface);
+  // 100 frames at 60 a second, then 148 60ths at 240 a second, whose
+  // smaller fade leaves more low values rounding back to themselves.
+  for (double sixtieths : {1.0, 0.25}) {
+    SCOPED_TRACE(sixtieths);
+    lightSquare(surface, 1.0f);
+    ASSERT_EQ(keptPixel(trails, 105, 105).r, 255);
+    const int frames = sixtieths == 1.0 ? 100 : 148 * 4;
+    for (int frame = 0; frame < frames; ++frame) {
+      trails.beginFrame(sixtieths);
+      drawFade(*surface.state, frameLight(sixtieths).fadeAlpha);
+      present(surface);
+    }
+    const Rgb faded = keptPixel(trails, 105, 105);
+    EXPECT_EQ(faded.r, 0);
+    EXPECT_EQ(faded.g, 0);
+    EXPECT_EQ(faded.b, 0);
+    EXPECT_EQ(brightness(surface.windowPixel(105, 105)), 0);
   }
-  const Rgb faded = keptPixel(trails, 105, 105);
-  EXPECT_EQ(faded.r, 0);
-  EXPECT_EQ(faded.g, 0);
-  EXPECT_EQ(faded.b, 0);
-  EXPECT_EQ(brightness(surface.windowPixel(105, 105)), 0);
 }
 
 namespace {
@@ -170,19 +177,23 @@ void expectFloorPassLowersOnlyFrozenValues(const TrailSurface& surface,
     pass.start(gl, surface.width, surface.height);
     ASSERT_EQ(pass.usesProgram(), program);
     trails.beginFrame();
-    glDisable(GL_BLEND);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glRasterPos2i(0, 0);
-    glDrawPixels(kFloorTableSize, 1, GL_RGB, GL_UNSIGNED_BYTE, row.data());
-    glEnable(GL_BLEND);
-    pass.apply();
-    std::vector<std::uint8_t> after;
-    ASSERT_TRUE(trails.readPixels(0, 0, kFloorTableSize, 1, after));
-    for (int v = 0; v < kFloorTableSize; ++v) {
-      const int expected = v > 6 ? v : 0;
-      ASSERT_EQ(after[3 * v], expected) << v;
-      ASSERT_EQ(after[3 * v + 1], expected) << v;
-      ASSERT_EQ(after[3 * v + 2], expected) << v;
+    // Today's 1 to 6, then a 240 fps step's limit on the same pass.
+    for (int highest : {highestFrozenEightBit(), highestFrozenEightBit(0.25)}) {
+      SCOPED_TRACE(highest);
+      glDisable(GL_BLEND);
+      glDrawPixels(kFloorTableSize, 1, GL_RGB, GL_UNSIGNED_BYTE, row.data());
+      glEnable(GL_BLEND);
+      pass.apply(highest);
+      std::vector<std::uint8_t> after;
+      ASSERT_TRUE(trails.readPixels(0, 0, kFloorTableSize, 1, after));
+      for (int v = 0; v < kFloorTableSize; ++v) {
+        const int expected = v > highest ? v : 0;
+        ASSERT_EQ(after[3 * v], expected) << v;
+        ASSERT_EQ(after[3 * v + 1], expected) << v;
+        ASSERT_EQ(after[3 * v + 2], expected) << v;
+      }
     }
     present(surface);
     pass.release();

@@ -36,7 +36,8 @@ void blackFrame(const TrailSurface& surface);
 // One lit square, then bare frames of fade and swap: 11/12 a frame in the
 // kept picture and in the window alike.
 void expectFadeByElevenTwelfths(const TrailSurface& surface);
-// A square lit to full, then 100 fades: true black, not a grey floor.
+// A square lit to full, then 100 fades: true black, not a grey floor; and
+// the same at 240 frames a second's smaller fades.
 void expectFadeToBlack(const TrailSurface& surface);
 
 // The surface's own swap, for the keeper's probe of the back buffer; the
@@ -50,7 +51,8 @@ void expectLostBackBufferGivesFramebuffer(const TrailSurface& surface,
                                           GlProcLookup lookup);
 
 // The floor pass, by program and read back, on a row of every value
-// in the back buffer: 1 to 6 to 0, every other value unchanged.
+// in the back buffer: 1 to 6 to 0 (1 to 25 for a 240 fps step), every other
+// value unchanged.
 void expectFloorPassLowersOnlyFrozenValues(const TrailSurface& surface,
                                            GlProcLookup lookup);
 
