@@ -93,17 +93,23 @@ std::string applyValue(const std::string& name, const char* value,
       return "--speed needs a whole number from 1 to 200, not " +
              quotedArgument(value);
     }
-  } else if (name == "max-fps") {
-    if (!parseInRange(value, kMinFrameCeiling, kMaxFrameCeiling,
-                      options.maxFps)) {
-      return "--max-fps needs a whole number from 10 to 240, not " +
-             quotedArgument(value);
-    }
   } else if (!parseInRange(value, 0, kHackMaxStars, options.stars)) {
     return "--stars needs a whole number from 0 to 1000, not " +
            quotedArgument(value);
   }
   return "";
+}
+
+// A frame limit is only a ceiling: a bad one is reported and the display's
+// own applies, rather than the saver not starting at all.
+void applyFrameLimit(const char* value, HackParse& result) {
+  if (parseInRange(value, kMinFrameCeiling, kMaxFrameCeiling,
+                   result.options.maxFps)) {
+    return;
+  }
+  result.options.maxFps = 0;
+  result.warning = "--max-fps needs a whole number from 10 to 240, not " +
+                   quotedArgument(value) + "; the display's rate applies";
 }
 
 bool takesValue(const std::string& name) {
@@ -154,6 +160,10 @@ HackParse parseHackOptions(int argc, const char* const* argv) {
     }
     if (i + 1 >= argc) {
       return failure(quotedArgument(argv[i]) + " needs a value");
+    }
+    if (name == "max-fps") {
+      applyFrameLimit(argv[++i], result);
+      continue;
     }
     const std::string error = applyValue(name, argv[++i], result.options);
     if (!error.empty()) return failure(error);

@@ -34,6 +34,9 @@ struct HackParse {
   bool ok = false;
   HackOptions options;
   std::string error;  // one line without a newline, when !ok
+  // One line without a newline on a value ignored for its default (a bad
+  // --max-fps); empty when there is none.
+  std::string warning;
 };
 
 // Parses argv[1..argc-1]. --window-id wins over --root in any order, as

@@ -32,6 +32,9 @@ int addToXScreenSaver() {
 int runProgram(int argc, char** argv) {
   const HackParse parsed = parseHackOptions(argc, argv);
   if (!parsed.ok) return fail(parsed.error + " (try --help)");
+  if (!parsed.warning.empty()) {
+    std::fprintf(stderr, "vantrel: %s\n", parsed.warning.c_str());
+  }
   if (parsed.options.help) {
     std::fputs(hackUsage("vantrel").c_str(), stdout);
     return 0;
