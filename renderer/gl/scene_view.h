@@ -75,9 +75,9 @@ class SceneView {
   // Moves the clock on without a frame: a view that joins a running run
   // starts its frame times from now.
   void tickClock(ClockReading now) { clock_.tick(now.count, now.tickMs); }
-  // Kept picture and star pool freed, ready to start again. With a context, it must be current,
-  // unless `contextCurrent` says it cannot be: the GL objects then go with
-  // the context.
+  // Kept picture and star pool freed, ready to start again. With a
+  // context, it must be current, unless `contextCurrent` says it cannot be:
+  // the GL objects then go with the context.
   void release(bool contextCurrent = true);
 
   Scene& scene() { return scene_; }
