@@ -46,7 +46,7 @@ vantrel_wine_session_start() {
   )
 }
 
-# The resource file for ctest --resource-spec-file: N sessions of one slot.
+# The resources file ctest hands the sessions out from: N sessions of one slot.
 vantrel_wine_sessions_spec() {
   local dir="$1" count="$2" n sep=""
   {
