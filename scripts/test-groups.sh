@@ -10,11 +10,9 @@
 # Each group writes <group>.log and <group>.result ("passed failed status
 # build-seconds test-seconds build-cpu test-cpu") under $LOGS.
 
-# Two lanes of builds side by side, as one build alone keeps about one of
-# the two processors busy (its links and its slowest files). In each lane
-# the group whose tests take longest goes first: the others' tests then run
-# while later builds take the processors they leave idle.
-VANTREL_BUILD_LANES=("wine fuzz" "package native")
+# Builds of groups whose tests take longest go first: the others' tests
+# then run while later builds take the processors they leave idle.
+VANTREL_BUILD_ORDER=(wine package native fuzz)
 # Builds yield to the tests already running, whose waits and frame rates
 # should not depend on a compiler beside them: the tests run at a higher
 # priority where that is allowed (root), the builds at a lower one otherwise.
@@ -61,12 +59,11 @@ vantrel_build() {  # group
   esac
 }
 
-# Runs the wanted groups of one lane's builds one after the other; each
+# Runs the wanted groups' builds one after the other, at low priority; each
 # leaves <group>.built ("status seconds cpu-seconds") for its tests.
-vantrel_build_queue() {  # "lane's groups in order" wanted groups...
-  local lane="$1" group start status cpu
-  shift
-  for group in $lane; do
+vantrel_build_queue() {  # wanted groups...
+  local group start status cpu
+  for group in "${VANTREL_BUILD_ORDER[@]}"; do
     [[ " $* " == *" $group "* ]] || [[ "$group" = native && " $* " == *" wayland "* ]] \
       || continue
     echo "== $group: build started ($(( $(date +%s) - started )) s)"
@@ -155,7 +152,7 @@ vantrel_run_group() {  # group ctest-args...
     # The sessions start while the build runs.
     source "$ROOT/scripts/wine-env.sh"
     source "$ROOT/scripts/wine-sessions.sh"
-    VANTREL_WINE_SESSION_COUNT="${VANTREL_WINE_SESSION_COUNT:-3}"
+    VANTREL_WINE_SESSION_COUNT="${VANTREL_WINE_SESSION_COUNT:-2}"
     trap 'vantrel_wine_sessions_cleanup "$BUILD_ROOT/win/sessions"' EXIT
     trap 'exit 1' INT TERM
     vantrel_wine_sessions "$BUILD_ROOT/win/sessions" "$VANTREL_WINE_SESSION_COUNT" \

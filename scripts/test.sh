@@ -16,7 +16,7 @@
 #                                   all; native includes the Wayland cases)
 #   VANTREL_FUZZ_SECONDS=n          time each fuzz target runs (default 10)
 #   VANTREL_BUILD_ROOT=dir          build folders (default ./build)
-#   VANTREL_WINE_SESSION_COUNT=n    Wine sessions side by side (default 3)
+#   VANTREL_WINE_SESSION_COUNT=n    Wine sessions side by side (default 2)
 #   extra arguments go to every ctest run, e.g. -R Ini
 set -euo pipefail
 
@@ -54,12 +54,10 @@ cleanup() {
 }
 trap cleanup INT TERM
 
-# The builds take turns in two lanes: in each, the group whose tests take
-# longest first.
-for lane in "${VANTREL_BUILD_LANES[@]}"; do
-  vantrel_build_queue "$lane" "${GROUPS_RUN[@]}" &
-  pids+=($!)
-done
+# The builds take turns, in this order: the group whose tests take longest
+# first.
+vantrel_build_queue "${GROUPS_RUN[@]}" &
+pids+=($!)
 for group in "${GROUPS_RUN[@]}"; do
   vantrel_run_group "$group" "$@" &
   pids+=($!)
