@@ -69,24 +69,7 @@ cpu_of() {
 # A plain 320x240 top-level window standing for a settings program's preview
 # (no widgets of its own over the hack's picture), made through Xlib.
 open_preview() {
-  python3 - >"$OUT/preview" <<'PY' &
-import ctypes, sys, time
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XDefaultRootWindow.restype = ctypes.c_ulong
-x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-x.XCreateSimpleWindow.restype = ctypes.c_ulong
-x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
-    [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
-x.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-d = x.XOpenDisplay(None)
-w = x.XCreateSimpleWindow(d, x.XDefaultRootWindow(d), 0, 0, 320, 240, 0, 0, 0)
-x.XMapWindow(d, w)
-x.XSync(d, 0)
-print(w, flush=True)
-time.sleep(3600)
-PY
+  python3 "$ROOT/scripts/hold-x-window.py" 320 240 >"$OUT/preview" &
   PREVIEW_PID=$!
   PREVIEW=""
   for _ in $(seq 1 100); do

@@ -107,24 +107,7 @@ hack_pid=""
 xrandr --output DUMMY1 --off
 
 # A host's small window (XScreenSaver's preview): half the ceiling.
-python3 - >"$WORK/window.txt" <<'PY' &
-import ctypes, time
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XDefaultRootWindow.restype = ctypes.c_ulong
-x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-x.XCreateSimpleWindow.restype = ctypes.c_ulong
-x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + \
-    [ctypes.c_int] * 2 + [ctypes.c_uint] * 3 + [ctypes.c_ulong] * 2
-x.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-d = x.XOpenDisplay(None)
-w = x.XCreateSimpleWindow(d, x.XDefaultRootWindow(d), 0, 0, 300, 200, 0, 0, 0)
-x.XMapWindow(d, w)
-x.XSync(d, 0)
-print(w, flush=True)
-time.sleep(3600)
-PY
+python3 "$(dirname "$0")/../../scripts/hold-x-window.py" 300 200 >"$WORK/window.txt" &
 window_pid=$!
 preview=""
 for _ in $(seq 1 50); do
@@ -182,7 +165,9 @@ set_profile balanced || fail "the stand-in power-profiles-daemon did not start"
 : >"$WORK/fps.txt"
 env -u XSCREENSAVER_WINDOW "$HACK" --root --fps 2>"$WORK/fps.txt" &
 hack_pid=$!
-expect_rates 40 63 3 "balanced profile"
+# The first second holds the frames that find the swap unpaced: four seconds,
+# as at the first start, so the last two are both later ones.
+expect_rates 40 63 4 "balanced profile"
 set_profile power-saver
 expect_rates 20 31.6 3.5 "power-saver profile"
 set_profile balanced
