@@ -7,9 +7,11 @@
 #
 # The groups run side by side, each with its own displays, Wine prefixes and
 # Wayland sockets; their builds take turns (one at a time, at low priority,
-# so the tests already running keep their timing). Each group's output goes
-# to <build>/logs/<group>.log, printed in full when the group fails; the end
-# shows each group's build and test times and the closing line
+# so the tests already running keep their timing); the tests labelled
+# "alone", which count frames a second, wait until every other group's tests
+# are done. Each group's output goes to <build>/logs/<group>.log, printed in
+# full when the group fails; the end shows each group's build and test times
+# and the closing line
 # "all: N passed, M failed".
 #
 #   VANTREL_TESTS=native|fuzz|linux|wine|all   which part to run (default
