@@ -11,6 +11,9 @@ namespace vantrel {
 
 class FramePacing {
  public:
+  // Paces with the main window's view's pacer, which outlives it.
+  explicit FramePacing(FramePacer& pacer) : pacer_(pacer) {}
+
   // The finer timer, the waitable timer and the display's current rate;
   // frames at most `maxFramesPerSecond` a second (0: the display's ceiling).
   void start(int maxFramesPerSecond);
@@ -34,7 +37,7 @@ class FramePacing {
  private:
   double nowSeconds() const;
 
-  FramePacer pacer_;
+  FramePacer& pacer_;
   HANDLE frameTimer_ = nullptr;
   bool finerTimer_ = false;
   bool turnPending_ = false;  // frameTimer_ is set and has not fired yet

@@ -32,7 +32,10 @@ ClockReading clockNow() {
 }  // namespace
 
 Win32Renderer::Win32Renderer(HINSTANCE instance, const RendererHooks& hooks)
-    : instance_(instance), hooks_(hooks), monitors_(hooks.monitors) {}
+    : instance_(instance),
+      hooks_(hooks),
+      monitors_(hooks.monitors),
+      pacing_(view_.pacer()) {}
 
 Win32Renderer::~Win32Renderer() {
   monitors_.close();
