@@ -5,23 +5,37 @@
 
 namespace vantrel {
 
-int readProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                   int defaultValue) {
-  std::string value = readProfileString(path, section, key, "");
+ProfileFile::ProfileFile(const std::string& path) {
+  readable_ = readWholeFile(path, text_) == ReadResult::Ok;
+}
+
+int ProfileFile::readInt(const std::string& section, const std::string& key,
+                         int defaultValue) const {
+  std::string value = readString(section, key, "");
   if (value.empty()) return defaultValue;
   return ini::parseProfileInt(value);
+}
+
+std::string ProfileFile::readString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue,
+                                    std::size_t bufferSize) const {
+  if (bufferSize == 0) return std::string();
+  std::optional<std::string> value;
+  if (readable_) value = ini::findValue(text_, section, key);
+  std::string result = value ? *value : defaultValue;
+  if (result.size() > bufferSize - 1) result.resize(bufferSize - 1);
+  return result;
+}
+
+int readProfileInt(const std::string& path, const std::string& section, const std::string& key,
+                   int defaultValue) {
+  return ProfileFile(path).readInt(section, key, defaultValue);
 }
 
 std::string readProfileString(const std::string& path, const std::string& section,
                               const std::string& key, const std::string& defaultValue,
                               std::size_t bufferSize) {
-  if (bufferSize == 0) return std::string();
-  std::string text;
-  std::optional<std::string> value;
-  if (readWholeFile(path, text) == ReadResult::Ok) value = ini::findValue(text, section, key);
-  std::string result = value ? *value : defaultValue;
-  if (result.size() > bufferSize - 1) result.resize(bufferSize - 1);
-  return result;
+  return ProfileFile(path).readString(section, key, defaultValue, bufferSize);
 }
 
 bool writeProfileString(const std::string& path, const std::string& section,

@@ -18,6 +18,22 @@ std::string readProfileString(const std::string& path, const std::string& sectio
                               const std::string& key, const std::string& defaultValue,
                               std::size_t bufferSize = 256);
 
+// The file read once for several values, each answered as the two functions
+// above answer it: a program reading all its settings at start-up pays for
+// one read of the file, however large the file has grown.
+class ProfileFile {
+ public:
+  explicit ProfileFile(const std::string& path);
+
+  int readInt(const std::string& section, const std::string& key, int defaultValue) const;
+  std::string readString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue, std::size_t bufferSize = 256) const;
+
+ private:
+  bool readable_ = false;
+  std::string text_;
+};
+
 // WritePrivateProfileStringA as Windows does it: creates the file, section or
 // key, writes the value unchanged (leading blank and empty value included)
 // and keeps every other line. The file is replaced in one step. False when

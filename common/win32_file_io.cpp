@@ -14,17 +14,22 @@ ReadResult readWholeFile(const std::string& path, std::string& out) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::Missing
                                                                            : ReadResult::Failed;
   }
+  // Large reads straight into the string: a settings file grown huge by
+  // accident costs one pass, not one small read per page.
+  const DWORD kChunk = 1u << 20;
   std::string data;
-  char buf[4096];
+  LARGE_INTEGER size = {};
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < 0x7fffffff) {
+    data.reserve(static_cast<std::size_t>(size.QuadPart) + kChunk);
+  }
   bool ok = true;
   for (;;) {
+    const std::size_t at = data.size();
+    data.resize(at + kChunk);
     DWORD n = 0;
-    if (!ReadFile(file, buf, sizeof buf, &n, nullptr)) {
-      ok = false;
-      break;
-    }
-    if (n == 0) break;
-    data.append(buf, n);
+    ok = ReadFile(file, &data[at], kChunk, &n, nullptr) != FALSE;
+    data.resize(at + (ok ? n : 0));
+    if (!ok || n == 0) break;
   }
   CloseHandle(file);
   if (!ok) return ReadResult::Failed;

@@ -35,9 +35,8 @@ void loadNumber(const std::string& text, std::int16_t& target) {
 
 // "BGMﾌｧｲﾙ" as ReadIniValue gives it, except that a marked UTF-8 path,
 // which may be longer, comes back whole.
-std::string readMusicFileValue(const std::string& iniPath) {
-  std::string value =
-      readProfileString(iniPath, kSectionMusic, kKeyBgmFile, "", kMarkedPathTextLimit + 1);
+std::string readMusicFileValue(const ProfileFile& ini) {
+  std::string value = ini.readString(kSectionMusic, kKeyBgmFile, "", kMarkedPathTextLimit + 1);
   if (!isUtf8PathText(value) && value.size() > kValueBuffer - 1) value.resize(kValueBuffer - 1);
   return value;
 }
@@ -64,9 +63,10 @@ bool FileExists(const std::string& path) {
 std::string FolderOfPath(const std::string& path) { return folderOfPathText(path); }
 
 void loadBgmSettingsFrom(const std::string& iniPath, const std::string& programFolder) {
-  loadNumber(ReadIniValue(kSectionMusic, kKeyBgmKind, iniPath), BGM_Kind);
-  loadNumber(ReadIniValue(kSectionMusic, kKeyBgmTrack, iniPath), BGM_Track);
-  std::string file = readMusicFileValue(iniPath);
+  const ProfileFile ini(iniPath);
+  loadNumber(ini.readString(kSectionMusic, kKeyBgmKind, "", kValueBuffer), BGM_Kind);
+  loadNumber(ini.readString(kSectionMusic, kKeyBgmTrack, "", kValueBuffer), BGM_Track);
+  std::string file = readMusicFileValue(ini);
   if (file.empty() || !FileExists(file)) {
     BGM_File.clear();
     if (BGM_Kind == 2) BGM_Kind = 0;

@@ -164,8 +164,10 @@ void Win32Renderer::writeStats() {
 }
 
 int Win32Renderer::run() {
-  const WindowSize size = readWindowSize(kSettingsPath);
-  if (!openMainWindow(size.width, size.height)) return 0;
+  // NOTE: everything from the file is read before the window shows: the
+  // host and its tests take the window for a renderer that answers keys.
+  const RendererSettings settings = readRendererSettings(kSettingsPath);
+  if (!openMainWindow(settings.size.width, settings.size.height)) return 0;
   ShowCursor(FALSE);
   if (!initRenderer()) {
     shutdownRenderer();
@@ -174,7 +176,7 @@ int Win32Renderer::run() {
   }
   openOtherMonitors();
   requestForeground(window_, hooks_.foreground);
-  pacing_.start(readMaxFramesPerSecond(kSettingsPath));
+  pacing_.start(settings.maxFramesPerSecond);
   power_.watch(window_);
   const int exitCode = runMessageLoop();
   power_.stop();

@@ -15,26 +15,22 @@ int chooseScreenSide(int valueRead, int defaultValue) {
   return valueRead;
 }
 
-WindowSize readWindowSize(const std::string& path) {
-  WindowSize size;
-  size.width = chooseScreenSide(
-      readProfileInt(path, "Settings", "Width", kDefaultScreenWidth),
-      kDefaultScreenWidth);
-  size.height = chooseScreenSide(
-      readProfileInt(path, "Settings", "Height", kDefaultScreenHeight),
-      kDefaultScreenHeight);
-  return size;
-}
-
 int chooseMaxFramesPerSecond(int valueRead) {
   // NOTE: the renderer writes no log: a bad value is ignored for the default.
   if (valueRead < kMinFrameCeiling || valueRead > kMaxFrameCeiling) return 0;
   return valueRead;
 }
 
-int readMaxFramesPerSecond(const std::string& path) {
-  return chooseMaxFramesPerSecond(
-      readProfileInt(path, "Settings", "MaxFramesPerSecond", 0));
+RendererSettings readRendererSettings(const std::string& path) {
+  const ProfileFile file(path);
+  RendererSettings settings;
+  settings.size.width = chooseScreenSide(
+      file.readInt("Settings", "Width", kDefaultScreenWidth), kDefaultScreenWidth);
+  settings.size.height = chooseScreenSide(
+      file.readInt("Settings", "Height", kDefaultScreenHeight), kDefaultScreenHeight);
+  settings.maxFramesPerSecond =
+      chooseMaxFramesPerSecond(file.readInt("Settings", "MaxFramesPerSecond", 0));
+  return settings;
 }
 
 }  // namespace vantrel

@@ -19,13 +19,17 @@ struct WindowSize {
 // reads as), a negative value or one above kMaxScreenSide gives the default.
 int chooseScreenSide(int valueRead, int defaultValue);
 
-// Reads "Width" and "Height" of section "Settings" from the INI file at path.
-WindowSize readWindowSize(const std::string& path);
-
 // The user's frame ceiling as read from the file: 10 to 240 frames a second,
 // or 0 (none but the display's) for a missing key, text or a value outside.
 int chooseMaxFramesPerSecond(int valueRead);
-// Reads "MaxFramesPerSecond" of section "Settings".
-int readMaxFramesPerSecond(const std::string& path);
+
+struct RendererSettings {
+  WindowSize size;
+  int maxFramesPerSecond;  // chooseMaxFramesPerSecond's answer
+};
+
+// Reads "Width", "Height" and "MaxFramesPerSecond" of section "Settings"
+// from the INI file at path, in one read of the file.
+RendererSettings readRendererSettings(const std::string& path);
 
 }  // namespace vantrel

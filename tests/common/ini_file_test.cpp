@@ -52,6 +52,22 @@ TEST_F(IniFile, MissingFileSectionKeyOrEmptyValueGiveTheDefault) {
   EXPECT_EQ(readProfileString(path, "Settings", "Width", "d"), "");
 }
 
+TEST_F(IniFile, OneReadServesEveryValueOfAFileOfAnySize) {
+  // Over several of the reader's chunks, with a value in the last one.
+  std::string text = "[Settings]\r\nWidth= 1280\r\n";
+  text += std::string((3u << 20) + 123, ';') + "\r\n[Late]\r\nKey=end\r\n";
+  put(path, text);
+  const ProfileFile file(path);
+  put(path, "[Settings]\r\nWidth=1\r\n");  // what was read stays what is answered
+  EXPECT_EQ(file.readInt("Settings", "Width", 0), 1280);
+  EXPECT_EQ(file.readInt("Settings", "Height", 768), 768);
+  EXPECT_EQ(file.readString("late", "KEY", ""), "end");
+  EXPECT_EQ(file.readString("late", "KEY", "", 3), "en");
+  const ProfileFile missing(folder.file("none.ini"));
+  EXPECT_EQ(missing.readInt("Settings", "Width", 1024), 1024);
+  EXPECT_EQ(missing.readString("Settings", "Width", "d"), "d");
+}
+
 TEST_F(IniFile, LongValuesAreCutToTheBuffer) {
   const std::string value(300, 'v');
   ASSERT_TRUE(writeProfileString(path, "Section", "k", value));

@@ -335,9 +335,12 @@ TEST_F(Drill, AFolderAHugeFileOrRandomBytesAsSettingsStillRunAndEnd) {
       const SIZE size = renderer.windowSize();
       EXPECT_EQ(size.cx, 1024);
       EXPECT_EQ(size.cy, 768);
+      start = GetTickCount();
       pressEscape(renderer.window());
       EXPECT_TRUE(waitProcess(renderer.renderer(), 5000));
       EXPECT_EQ(exitCodeOf(renderer.renderer()), 0u);
+      std::printf("%s: renderer ended %lu ms after Escape\n", kind,
+                  static_cast<unsigned long>(since(start)));
     }
     // A whole saver run over the same file starts, runs and ends normally.
     ASSERT_TRUE(prepare());

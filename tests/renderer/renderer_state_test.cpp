@@ -134,47 +134,47 @@ class WindowSizeFile : public ::testing::Test {
 };
 
 TEST_F(WindowSizeFile, MissingFileGivesDefaults) {
-  const WindowSize size = readWindowSize(path_);
+  const WindowSize size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1024);
   EXPECT_EQ(size.height, 768);
 }
 
 TEST_F(WindowSizeFile, LeadingBlankAndMissingKey) {
   write("[Settings]\r\nWidth= 1280\r\n");
-  const WindowSize size = readWindowSize(path_);
+  const WindowSize size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1280);
   EXPECT_EQ(size.height, 768);
 }
 
 TEST_F(WindowSizeFile, BadValuesGiveSaneSize) {
   write("[Settings]\r\nWidth=abc\r\nHeight=-600\r\n");
-  WindowSize size = readWindowSize(path_);
+  WindowSize size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1024);
   EXPECT_EQ(size.height, 768);
   write("[Settings]\r\nWidth=" + std::string(300, '9') + "\r\nHeight=0\r\n");
-  size = readWindowSize(path_);
+  size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1024);
   EXPECT_EQ(size.height, 768);
   write(std::string("[Settings]\r\nWidth=\xff\xfe\x01\x80\r\nHeight=99999\r\n"));
-  size = readWindowSize(path_);
+  size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1024);
   EXPECT_EQ(size.height, 768);
   write("");
-  size = readWindowSize(path_);
+  size = readRendererSettings(path_).size;
   EXPECT_EQ(size.width, 1024);
 }
 
 TEST_F(WindowSizeFile, MaxFramesPerSecondOrNone) {
   write("[Settings]\r\nWidth= 1280\r\nMaxFramesPerSecond= 30\r\n");
-  EXPECT_EQ(readMaxFramesPerSecond(path_), 30);
+  EXPECT_EQ(readRendererSettings(path_).maxFramesPerSecond, 30);
   for (const char* bad : {"9", "241", "-30", "abc", "", "99999999999"}) {
     write(std::string("[Settings]\r\nMaxFramesPerSecond=") + bad + "\r\n");
-    EXPECT_EQ(readMaxFramesPerSecond(path_), 0) << bad;
+    EXPECT_EQ(readRendererSettings(path_).maxFramesPerSecond, 0) << bad;
   }
   write("[Settings]\r\nMaxFramesPerSecond=240\r\n");
-  EXPECT_EQ(readMaxFramesPerSecond(path_), 240);
+  EXPECT_EQ(readRendererSettings(path_).maxFramesPerSecond, 240);
   write("[Settings]\r\nMaxFramesPerSecond=10\r\n");
-  EXPECT_EQ(readMaxFramesPerSecond(path_), 10);
+  EXPECT_EQ(readRendererSettings(path_).maxFramesPerSecond, 10);
 }
 
 TEST(Bmp24, HeaderAndPaddedBottomUpRows) {
