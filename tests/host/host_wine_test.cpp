@@ -220,6 +220,7 @@ TEST_F(HostRun, TwoStartsReleasedTogetherMakeExactlyOneRun) {
   useRenderer(L"fake_renderer.exe");
   const int kRounds = 50;
   int raced = 0;  // rounds in which neither start had ended before the gate opened
+  DWORD slowestRenderer = 0;
   for (int round = 0; round < kRounds; ++round) {
     SCOPED_TRACE(round);
     const std::string gateName =
@@ -241,8 +242,13 @@ TEST_F(HostRun, TwoStartsReleasedTogetherMakeExactlyOneRun) {
     ChildProcess& loser = first.running() ? second : first;
     ChildProcess& winner = first.running() ? first : second;
     EXPECT_EQ(loser.exitCode(), 0u);
-    HWND renderer = test::waitForWindow(L"Vantrel_VC", 10000);
-    ASSERT_NE(renderer, nullptr);
+    // Waited for as long as the host itself waits: a start slowed by a busy
+    // machine is not the fault this looks for.
+    const DWORD asked = GetTickCount();
+    HWND renderer = test::waitForWindow(L"Vantrel_VC", 30000);
+    ASSERT_NE(renderer, nullptr) << (winner.running() ? "the run still waits" : "the run ended");
+    const DWORD took = GetTickCount() - asked;
+    if (took > slowestRenderer) slowestRenderer = took;
     EXPECT_EQ(topWindowsTitled(L"Vantrel_VC"), 1);
     EXPECT_EQ(topWindowsTitled(L"Vantrel_Main"), 1);
     EXPECT_TRUE(runMutexExists());
@@ -255,7 +261,8 @@ TEST_F(HostRun, TwoStartsReleasedTogetherMakeExactlyOneRun) {
     EXPECT_FALSE(runMutexExists());
     CloseHandle(gate);
   }
-  std::printf("%d of %d rounds released both starts at once\n", raced, kRounds);
+  std::printf("%d of %d rounds released both starts at once; renderer window within %lu ms\n",
+              raced, kRounds, static_cast<unsigned long>(slowestRenderer));
   EXPECT_GE(raced, kRounds * 9 / 10);
 }
 
