@@ -21,9 +21,10 @@ CONF
 
 # The sections of dummy screen N (devN, monN, scrN) showing one mode: its
 # name and its modeline's numbers; optionally the monitor's vertical rates
-# (default 20.0-75.0), which every mode added later must fit too.
+# (default 20.0-75.0) and line rates in kHz (default 5.0-80.0), which every
+# mode added later must fit too.
 vantrel_xorg_dummy_screen() {
-  local n="$1" name="$2" timings="$3" vert="${4:-20.0-75.0}"
+  local n="$1" name="$2" timings="$3" vert="${4:-20.0-75.0}" horiz="${5:-5.0-80.0}"
   cat <<CONF
 Section "Device"
   Identifier "dev$n"
@@ -32,7 +33,7 @@ Section "Device"
 EndSection
 Section "Monitor"
   Identifier "mon$n"
-  HorizSync 5.0-80.0
+  HorizSync $horiz
   VertRefresh $vert
   Modeline "$name" $timings
 EndSection

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Vantrel.dll paces to the rate the display reports. Wine on Xvfb reports
 # none, so this runs on Xorg's dummy driver, whose XRandR rate Wine passes on
-# as dmDisplayFrequency: a 1024x768 screen in a 30 Hz mode, then at 60 Hz.
-# Swaps are not paced there, so the frames a second show the rate it paces
-# to. (A running Wine program keeps its display settings, so the change
+# as dmDisplayFrequency: a 1024x768 screen in a 30 Hz mode, at 60 Hz, then
+# at 144 Hz, where it draws every other refresh. Swaps are not paced there,
+# so the frames a second show the rate it paces to. (A running Wine program keeps its display settings, so the change
 # within one run is the hack's test: refresh_change_test.sh.)
 #   refresh_rate_wine_test.sh BIN_DIR WORK_DIR
 set -euo pipefail
@@ -26,12 +26,15 @@ trap cleanup EXIT
 {
   vantrel_xorg_server_flags
   vantrel_xorg_dummy_screen 0 1024x768 \
-    "65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync"
+    "65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync" 20.0-150.0 5.0-120.0
 } > "$WORK/xorg.conf"
 vantrel_xorg_display "$WORK" || fail "Xorg with the dummy driver did not start"
 # The same clock over twice the lines: 30 Hz.
 xrandr --newmode 1024x768_30 65.00 1024 1048 1184 1344 768 771 777 1612 -hsync -vsync
 xrandr --addmode DUMMY0 1024x768_30
+# The same lines at 144 Hz (116 kHz).
+xrandr --newmode 1024x768_144 155.99 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
+xrandr --addmode DUMMY0 1024x768_144
 vantrel_xorg_wine_prefix "$WORK"
 ini_dir="$WINEPREFIX/drive_c/orlek_temp"
 mkdir -p "$ini_dir"
@@ -68,3 +71,8 @@ echo "at 60 Hz: $rate frames a second"
 # Under load it may fall short of 60, but never near 30; the first frames,
 # which find the swap unpaced, add one or two a second to either rate.
 within "$rate" 40 64 || fail "not paced to 60 Hz"
+
+xrandr --output DUMMY0 --mode 1024x768_144
+renderer_rate
+echo "at 144 Hz: $rate frames a second"
+within "$rate" 50 76 || fail "not paced to every other refresh of 144 Hz"
