@@ -140,15 +140,20 @@ case_scale() {
   check "sharp at scale 2 ($detail % of 2x2 blocks differ within)" "[ $detail -gt 50 ]"
 }
 
-# The output's new size: the compositor configures the surface anew, and the
-# picture follows edge to edge.
+# The output's new mode: the compositor configures the surface anew, and the
+# picture follows edge to edge; at 120 Hz it is drawn on every other frame.
 case_resize() {
   start_sway
-  start_lit_hack
+  start_lit_hack --fps
   wait_drawing HEADLESS-1
-  swaymsg output HEADLESS-1 mode 800x600 >/dev/null
+  swaymsg output HEADLESS-1 mode 800x600@120Hz >/dev/null
   check "HEADLESS-1 is now 800x600" "[ '$(output_size HEADLESS-1)' = 800x600 ]"
   expect_covered HEADLESS-1
+  sleep 3
+  local rate
+  rate=$(grep ' fps, ' "$SESSION_DIR/hack.err" | tail -1 | awk '{ print $2 + 0 }')
+  check "at 120 Hz it draws every other refresh ($rate frames a second)" \
+    "awk -v r='$rate' 'BEGIN { exit !(r > 20 && r <= 66) }'"
 }
 
 # An output whose GL start fails is covered black, at its new size too, and
