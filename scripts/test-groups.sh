@@ -11,7 +11,9 @@
 # build-seconds test-seconds build-cpu test-cpu") under $LOGS.
 
 # Builds of groups whose tests take longest go first: the others' tests
-# then run while later builds take the processors they leave idle.
+# then run while later builds take the processors they leave idle. The Wine
+# tests that count frames a second ("alone") run first, beside the next
+# builds only: the other groups' tests start once they are done.
 VANTREL_BUILD_ORDER=(wine package native fuzz)
 # Builds yield to the tests already running, whose waits and frame rates
 # should not depend on a compiler beside them: the tests run at a higher
@@ -84,14 +86,17 @@ vantrel_build_queue() {  # wanted groups...
   done
 }
 
-# Waits until every group of the run but $1 has finished its tests: the
-# tests that count frames a second then have the processors to themselves.
-wait_for_other_tests() {  # group
-  local group
-  for group in "${GROUPS_RUN[@]}"; do
-    [ "$group" = "$1" ] && continue
-    while [ ! -f "$LOGS/$group.result" ]; do sleep 1; done
-  done
+# Marks the Wine tests that count frames a second as done (or not run), so
+# the other groups' tests may start.
+alone_tests_done() {
+  touch "$LOGS/alone.done"
+}
+
+# Waits, in a group other than wine, until the tests that count frames a
+# second are done: until then they have the tests' processors to themselves.
+wait_for_alone_tests() {
+  [[ " ${GROUPS_RUN[*]} " == *" wine "* ]] || return 0
+  while [ ! -f "$LOGS/alone.done" ]; do sleep 1; done
 }
 
 # Waits for the build group $1 needs; false when it failed.
@@ -147,11 +152,11 @@ vantrel_group_tests() {  # group ctest-args...
       return "$rc" ;;
     wine)
       local rc=0 together alone
+      alone=$(run_ctest "$BUILD_ROOT/win" "$LOGS/wine-alone.ctest" -L alone \
+        --resource-spec-file "$VANTREL_WINE_SESSIONS/resources.json" "$@") || rc=1
+      alone_tests_done
       together=$(run_ctest "$BUILD_ROOT/win" "$LOGS/wine.ctest" -LE alone \
         -j "$VANTREL_WINE_SESSION_COUNT" \
-        --resource-spec-file "$VANTREL_WINE_SESSIONS/resources.json" "$@") || rc=1
-      wait_for_other_tests wine
-      alone=$(run_ctest "$BUILD_ROOT/win" "$LOGS/wine-alone.ctest" -L alone \
         --resource-spec-file "$VANTREL_WINE_SESSIONS/resources.json" "$@") || rc=1
       cat "$LOGS/wine-alone.ctest" >>"$LOGS/wine.ctest"
       echo "$together $alone" | awk '{ print $1 + $3, $2 + $4 }'
@@ -180,6 +185,7 @@ vantrel_run_group() {  # group ctest-args...
     echo "the $build build failed"
     status=1
   fi
+  [ "$group" = wine ] || wait_for_alone_tests
   test_start=$(date +%s)
   counts="0 0"
   if [ "$status" = 0 ]; then
@@ -198,6 +204,7 @@ vantrel_run_group() {  # group ctest-args...
     set -e
     cat "$LOGS/$group.ctest"
   fi
+  [ "$group" = wine ] && alone_tests_done
   test_s=$(( $(date +%s) - test_start ))
   read -r b_status b_s b_cpu < "$LOGS/$build.built" || true
   [ "$group" = wayland ] && b_s=0 b_cpu=0

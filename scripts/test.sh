@@ -8,8 +8,8 @@
 # The groups run side by side, each with its own displays, Wine prefixes and
 # Wayland sockets; their builds take turns (one at a time, at low priority,
 # so the tests already running keep their timing); the tests labelled
-# "alone", which count frames a second, wait until every other group's tests
-# are done. Each group's output goes to <build>/logs/<group>.log, printed in
+# "alone", which count frames a second, run right after their build, and
+# every other group's tests wait until they are done. Each group's output goes to <build>/logs/<group>.log, printed in
 # full when the group fails; the end shows each group's build and test times
 # and the closing line
 # "all: N passed, M failed".
