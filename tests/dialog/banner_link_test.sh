@@ -29,7 +29,13 @@ wine reg add "$KEY" /v Browsers /t REG_SZ /d "$work/browser" /f >/dev/null
 wine "$BIN/Vantrel.scr" /c >/dev/null 2>&1 &
 pid=$!
 dialog=$(wait_for_window 'Vantrel■$')
-[ -n "$dialog" ] || fail "no settings dialog"
+if [ -z "$dialog" ]; then
+  # For the log: whether the host still ran, and what the display showed.
+  state="ended"
+  kill -0 "$pid" 2>/dev/null && state="still running"
+  fail "no settings dialog in 30 s; the host $state; windows:" \
+    "$(xdotool search --name . getwindowname %@ 2>/dev/null | sort -u | tr '\n' ';')"
+fi
 sleep 1
 # Pic_m(0) and Pic_m(1) sit at 180,2880 and 5400,2880 twips, 1845 x 780:
 # their centres at 15 twips per pixel.
