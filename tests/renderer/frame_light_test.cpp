@@ -45,7 +45,9 @@ TEST(FrameLight, ASecondFadesAndLightsAlikeAtEveryRate) {
       EXPECT_NEAR(rate * light.passes * light.lightScale, 60.0, 1e-4);
       // Without colours above 1, several draws of at most full light.
       EXPECT_EQ(light.passes > 1, !bright && rate < 60);
-      if (!bright) EXPECT_LE(light.lightScale, 1.0f);
+      if (!bright) {
+        EXPECT_LE(light.lightScale, 1.0f);
+      }
     }
   }
 }

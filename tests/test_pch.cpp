@@ -1,0 +1,1 @@
+// The object of the tests' shared precompiled header; it holds nothing.
