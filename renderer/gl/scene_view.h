@@ -14,13 +14,6 @@
 
 namespace vantrel {
 
-// A raw reading of the platform's clock, as SceneClock takes it: a counter
-// of `frequency` counts a second, and the millisecond ticks as fallback.
-struct ClockReading {
-  std::int64_t count = 0;
-  std::uint32_t tickMs = 0;
-};
-
 struct ViewStart {
   ViewSize size;  // the window's client pixels
   std::uint32_t seed = 0;  // the stars' random sequence
@@ -48,7 +41,6 @@ struct ViewStart {
 class SceneView {
  public:
   SceneView() = default;
-  virtual ~SceneView() = default;
   SceneView(const SceneView&) = delete;
   SceneView& operator=(const SceneView&) = delete;
 

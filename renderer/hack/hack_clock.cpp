@@ -18,4 +18,10 @@ std::uint32_t monotonicMilliseconds() {
   return static_cast<std::uint32_t>(monotonicNanoseconds() / 1000000);
 }
 
+ClockReading monotonicReading() {
+  const std::int64_t nanoseconds = monotonicNanoseconds();
+  return ClockReading{nanoseconds,
+                      static_cast<std::uint32_t>(nanoseconds / 1000000)};
+}
+
 }  // namespace vantrel

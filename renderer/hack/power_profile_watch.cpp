@@ -3,6 +3,7 @@
 #include <systemd/sd-bus.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace vantrel {
@@ -51,7 +52,7 @@ const char* changedProfile(sd_bus_message* message) {
 }
 
 int nameIndex(const char* name) {
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < static_cast<int>(std::size(kProfileNames)); ++i) {
     if (name != nullptr && std::strcmp(name, kProfileNames[i].name) == 0) {
       return i;
     }

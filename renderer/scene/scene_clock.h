@@ -9,6 +9,13 @@ namespace vantrel {
 // reduces its own phase.
 constexpr double kFloatClockLimit = 65536.0;
 
+// A raw reading of the platform's clock, as SceneClock takes it: a counter
+// of `frequency` counts a second, and the millisecond ticks as fallback.
+struct ClockReading {
+  std::int64_t count = 0;
+  std::uint32_t tickMs = 0;
+};
+
 // The scene's clock from raw counter readings the caller takes (the
 // performance counter, and the millisecond tick count as the fallback).
 class SceneClock {

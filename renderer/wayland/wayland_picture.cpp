@@ -32,14 +32,10 @@ ViewSize currentPictureSize(const WaylandOutput& output) {
   return size;
 }
 
-ClockReading clockNow() {
-  return ClockReading{monotonicNanoseconds(), monotonicMilliseconds()};
-}
-
 bool startSurface(WaylandOutput& output, const EglContext& egl) {
-  int width = 0, height = 0;
-  pictureSize(output, width, height);
-  output.eglWindow = wl_egl_window_create(output.surface, width, height);
+  const ViewSize size = currentPictureSize(output);
+  output.eglWindow =
+      wl_egl_window_create(output.surface, size.width, size.height);
   if (output.eglWindow == nullptr) return false;
   output.eglDisplay = egl.display;
   output.eglSurface = createEglSurface(egl, output.eglWindow);
@@ -59,8 +55,8 @@ bool startView(WaylandOutput& output, const PictureSettings& settings,
   ViewStart start;
   start.size = currentPictureSize(output);
   start.seed = seed;
-  start.clockFrequency = 1000000000;
-  start.clockStart = {settings.startNanoseconds, settings.startMilliseconds};
+  start.clockFrequency = kMonotonicCountsPerSecond;
+  start.clockStart = settings.start;
   start.switches = settings.switches;
   start.lookup = eglProcLookup;
   start.swap = BufferSwap{swapOutputBuffers, &output};
@@ -69,7 +65,7 @@ bool startView(WaylandOutput& output, const PictureSettings& settings,
   output.sizeChanged = false;
   if (!output.view.start(start)) return false;
   // An output that comes later starts its frame times from now.
-  output.view.tickClock(clockNow());
+  output.view.tickClock(monotonicReading());
   return true;
 }
 
@@ -95,7 +91,7 @@ void drawPicture(WaylandOutput& output, const EglContext& egl,
   // stays opaque once made so: a full alpha pass every frame costs llvmpipe
   // as much as the fade.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-  output.view.drawFrame(clockNow());
+  output.view.drawFrame(monotonicReading());
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   if (!output.opaqueKept ||
       output.view.trails().mode() != TrailMode::BackBuffer) {

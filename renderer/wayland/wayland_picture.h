@@ -16,8 +16,7 @@ struct PictureSettings {
   MeasuringSwitches switches;
   // The run's start, shared by every output's clock, so the ribbon, a pure
   // function of time, moves in step on all of them.
-  std::int64_t startNanoseconds = 0;
-  std::uint32_t startMilliseconds = 0;
+  ClockReading start;  // on the monotonic clock (hack_clock.h)
 };
 
 // EGL window and surface, GL state, black picture, stars and clock, for a

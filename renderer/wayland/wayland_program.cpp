@@ -57,9 +57,8 @@ void startSettings(WaylandHack& hack, const HackOptions& options) {
                                             std::getenv("VANTREL_KEPT_PICTURE"),
                                             std::getenv("VANTREL_HOLD_STARS"),
                                             std::getenv("VANTREL_PACING"));
-  settings.startNanoseconds = monotonicNanoseconds();
-  settings.startMilliseconds = monotonicMilliseconds();
-  hack.nextSeed = static_cast<std::uint32_t>(settings.startNanoseconds);
+  settings.start = monotonicReading();
+  hack.nextSeed = static_cast<std::uint32_t>(settings.start.count);
   hack.limits.maxFramesPerSecond = options.maxFps;
   hack.power.start();
 }
@@ -231,7 +230,8 @@ std::string runWaylandHack(const HackOptions& options) {
   WaylandHack hack;
   const std::string error = run(hack, options);
   const double seconds =
-      (monotonicNanoseconds() - hack.settings.startNanoseconds) / 1e9;
+      static_cast<double>(monotonicNanoseconds() - hack.settings.start.count) /
+      kMonotonicCountsPerSecond;
   shutDown(hack);
   if (error.empty()) {
     writeFrameStats(std::getenv("VANTREL_FRAME_STATS"), hack.frames, seconds,
