@@ -145,10 +145,7 @@ int Win32Renderer::runMessageLoop() {
     if (active_ != 0 && power_.displayOn()) {
       if (!pacing_.awaitFrameTurn()) continue;  // a message came first
       runFrame();
-      if (switches_.measuring.paced) {
-        followFrameLimits();
-        pacing_.scheduleNextFrame();
-      }
+      if (switches_.measuring.paced) pacing_.scheduleNextFrame();
     } else {
       pacing_.pause();
       WaitMessage();
@@ -178,6 +175,7 @@ int Win32Renderer::run() {
   requestForeground(window_, hooks_.foreground);
   pacing_.start(settings.maxFramesPerSecond);
   power_.watch(window_);
+  followFrameLimits();
   const int exitCode = runMessageLoop();
   power_.stop();
   pacing_.stop();
@@ -211,9 +209,11 @@ void Win32Renderer::onKey(WPARAM key) {
 void Win32Renderer::onDisplayChange() {
   monitors_.followDisplayChange();
   pacing_.followRefreshRate();
+  followFrameLimits();
 }
 
 void Win32Renderer::followFrameLimits() {
+  if (!switches_.measuring.paced) return;
   const int refreshes = pacing_.applyFrameLimits(power_.savingPower());
   if (refreshes == 0 || context_ == nullptr) return;
   makeMainWindowCurrent();
@@ -221,7 +221,9 @@ void Win32Renderer::followFrameLimits() {
 }
 
 LRESULT Win32Renderer::onPowerBroadcast(WPARAM event, LPARAM setting) {
-  return power_.onPowerBroadcast(event, setting);
+  const LRESULT result = power_.onPowerBroadcast(event, setting);
+  followFrameLimits();
+  return result;
 }
 
 Win32Renderer* rendererOfWindow(HWND window) {

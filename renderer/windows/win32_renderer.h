@@ -74,7 +74,8 @@ class Win32Renderer final : public WindowOwner {
   void openOtherMonitors();
   void writeStats();
   // The frame ceiling again from the rate, the user's limit and battery
-  // saver; a new count of refreshes a frame goes to the main window's swap.
+  // saver, at the start and whenever one may have changed; a new count of
+  // refreshes a frame goes to the main window's swap.
   void followFrameLimits();
   static void swapMainWindow(void* renderer);
 

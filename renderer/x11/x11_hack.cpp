@@ -83,10 +83,6 @@ void applyFrameLimits(Hack& hack) {
   pacer.setRefreshesPerFrame(refreshes);
 }
 
-ClockReading clockNow() {
-  return ClockReading{monotonicNanoseconds(), monotonicMilliseconds()};
-}
-
 // Keys reach only the hack's own window; Escape ends only that one, as
 // XScreenSaver ends its windows' hacks with signals.
 bool onKeys(Hack& hack, const WindowEvents& events) {
@@ -141,8 +137,8 @@ bool startHackView(Hack& hack) {
   ViewStart start;
   start.size = surfaceSize(hack);
   start.seed = hack.seed;
-  start.clockFrequency = 1000000000;
-  start.clockStart = clockNow();
+  start.clockFrequency = kMonotonicCountsPerSecond;
+  start.clockStart = monotonicReading();
   start.switches = hack.switches;
   start.lookup = glxProcLookup;
   start.swap = BufferSwap{swapHackBuffers, &hack};
@@ -164,10 +160,12 @@ bool handleHackEvents(Hack& hack) {
     hack.refreshHz =
         currentRefreshRate(hack.surface.display, hack.surface.window);
   }
-  if (hack.power.process()) {
-    hack.limits.powerSaving = hack.power.powerSaving();
+  const bool powerChanged = hack.power.process();
+  if (powerChanged) hack.limits.powerSaving = hack.power.powerSaving();
+  // The size (a preview's), the rate and the power are all the limits read.
+  if (events.resized || events.refreshChanged || powerChanged) {
+    applyFrameLimits(hack);
   }
-  applyFrameLimits(hack);
   // NOTE: the map state costs round trips, so it is asked for ten times a
   // second while frames run; a hidden window waits for an event anyway.
   const double now = clockSeconds(CLOCK_MONOTONIC);
@@ -183,7 +181,7 @@ bool handleHackEvents(Hack& hack) {
 }
 
 void runHackFrame(Hack& hack) {
-  hack.view.drawFrame(clockNow());
+  hack.view.drawFrame(monotonicReading());
   glXSwapBuffers(hack.surface.display, hack.surface.window);
   reportFrameRate(hack.meter, clockSeconds(CLOCK_MONOTONIC), hack.printFps,
                   hack.view.state().starCount);
