@@ -10,6 +10,8 @@
 # Each group writes <group>.log and <group>.result ("passed failed status
 # build-seconds test-seconds build-cpu test-cpu") under $LOGS.
 
+source "$ROOT/scripts/release-builds.sh"
+
 # Builds of groups whose tests take longest go first: the others' tests
 # then run while later builds take the processors they leave idle. The Wine
 # tests that count frames a second ("alone") run first, beside the next
@@ -46,18 +48,13 @@ vantrel_build() {  # group
       cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
       cmake --build "$BUILD_ROOT/native" -j "$JOBS" ;;
     package)
-      cmake -S "$ROOT" -B "$BUILD_ROOT/linux" -DCMAKE_BUILD_TYPE=Release \
-        -DVANTREL_SANITIZE=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-      cmake --build "$BUILD_ROOT/linux" -j "$JOBS" --target vantrel
+      vantrel_build_linux vantrel
       (cd "$BUILD_ROOT/linux" && cpack >/dev/null) ;;
     fuzz)
       VANTREL_SKIP_DEPS=1 VANTREL_BUILD_ROOT="$BUILD_ROOT" VANTREL_FUZZ_PART=build \
         bash "$ROOT/scripts/fuzz.sh" "${VANTREL_FUZZ_SECONDS:-10}" ;;
     wine)
-      cmake -S "$ROOT" -B "$BUILD_ROOT/win" \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-      cmake --build "$BUILD_ROOT/win" -j "$JOBS" ;;
+      vantrel_build_windows ;;
   esac
 }
 
